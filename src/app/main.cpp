@@ -1,0 +1,18 @@
+// Kestrum's entry point.
+#include <windows.h>
+
+#include "app/tracking_host.h"
+#include "framework/com_ptr.h"
+
+int WINAPI WinMain(HINSTANCE instance, HINSTANCE, LPSTR, int) {
+    ComInit com;
+    TrackingHost host;
+    if (!host.Create(instance)) return 1;
+
+    MSG message;
+    while (::GetMessageA(&message, nullptr, 0, 0) > 0) {
+        ::TranslateMessage(&message);
+        ::DispatchMessageA(&message);
+    }
+    return static_cast<int>(message.wParam);
+}
