@@ -48,7 +48,9 @@ void TrackingHost::Shutdown() { watcher_.Stop(); }
 LRESULT CALLBACK TrackingHost::WindowProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
     if (message == WM_NCCREATE) {
         auto* create = reinterpret_cast<CREATESTRUCTA*>(lParam);
-        ::SetWindowLongPtrA(window, 0, reinterpret_cast<LONG_PTR>(create->lpCreateParams));
+        auto* created = static_cast<TrackingHost*>(create->lpCreateParams);
+        created->window_ = window;
+        ::SetWindowLongPtrA(window, 0, reinterpret_cast<LONG_PTR>(created));
     }
     auto* host = reinterpret_cast<TrackingHost*>(::GetWindowLongPtrA(window, 0));
     if (message == WM_NCDESTROY) ::SetWindowLongPtrA(window, 0, 0);
