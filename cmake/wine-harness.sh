@@ -7,12 +7,13 @@
 #
 # The template prefix is made once per build tree with wineboot (about 15 s); every test run
 # starts from a copy of it, so no run depends on what an earlier one left in the registry or
-# the Recent folder.
+# the Recent folder. WINE_HARNESS_STATE names the state folder under BUILD_DIR (default
+# wine-run), so the demo can run beside a test run.
 set -euo pipefail
 
 cmd=${1:?command}
 build=$(cd "${2:?build dir}" && pwd)
-state=$build/wine-run
+state=$build/${WINE_HARNESS_STATE:-wine-run}
 template=$build/wine-template
 prefix=$state/prefix
 envfile=$state/env.sh
