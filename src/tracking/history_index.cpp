@@ -1,0 +1,180 @@
+// Parsing and interning the history; file access is plain stream I/O in large blocks.
+#include "tracking/history_index.h"
+
+#include <algorithm>
+#include <filesystem>
+#include <fstream>
+#include <system_error>
+
+#include "tracking/case_fold.h"
+#include "tracking/history_line.h"
+#include "tracking/path_split.h"
+#include "tracking/utf8.h"
+
+namespace fs = std::filesystem;
+
+namespace {
+
+constexpr size_t kTailCheck = 64;             // bytes compared to notice an edited beginning
+constexpr size_t kBlock = size_t{4} << 20;    // read size: the file is never held whole
+
+fs::path PathFromUtf8(std::string_view text) {
+    return fs::path(std::u8string(reinterpret_cast<const char8_t*>(text.data()), text.size()));
+}
+
+std::string WithoutDots(std::string_view text) {
+    std::string out;
+    for (char c : text) {
+        if (c != '.') out += c;
+    }
+    return out;
+}
+
+bool ReadBytes(const fs::path& path, uint64_t from, size_t count, std::string& out) {
+    std::ifstream in(path, std::ios::binary);
+    if (!in) return false;
+    in.seekg(static_cast<std::streamoff>(from));
+    out.resize(count);
+    in.read(out.data(), static_cast<std::streamsize>(count));
+    return static_cast<size_t>(in.gcount()) == count;
+}
+
+}  // namespace
+
+void HistoryIndex::Clear() {
+    lines_.clear();
+    documents_.clear();
+    documentByRawPath_.clear();
+    identityByFolded_.clear();
+    extensionByFolded_.clear();
+    extensionTexts_.clear();
+    identityCount_ = 0;
+    readBytes_ = 0;
+    readStamp_ = 0;
+    readTail_.clear();
+    openLineStart_ = 0;
+    openLineIndexed_ = false;
+    hasOpenLine_ = false;
+}
+
+uint32_t HistoryIndex::FindExtension(std::string_view extension) const {
+    const auto found = extensionByFolded_.find(FoldCase(WithoutDots(extension)));
+    return found == extensionByFolded_.end() ? kNoExtension : found->second;
+}
+
+uint32_t HistoryIndex::Intern(std::string_view rawPath) {
+    if (const auto found = documentByRawPath_.find(rawPath); found != documentByRawPath_.end()) {
+        return found->second;
+    }
+    HistoryDocument document;
+    document.path = legacy_ && !IsValidUtf8(rawPath) ? legacy_(rawPath) : std::string(rawPath);
+
+    const std::string folded = FoldCase(document.path);
+    const auto identity = identityByFolded_.try_emplace(folded, static_cast<uint32_t>(identityCount_));
+    if (identity.second) ++identityCount_;
+    document.identity = identity.first->second;
+
+    const std::string extension = WithoutDots(SplitPath(document.path).extension);
+    document.extension = kNoExtension;
+    if (!extension.empty()) {
+        const auto entry = extensionByFolded_.try_emplace(FoldCase(extension),
+                                                          static_cast<uint32_t>(extensionTexts_.size()));
+        if (entry.second) extensionTexts_.push_back(extension);
+        document.extension = entry.first->second;
+    }
+
+    const auto id = static_cast<uint32_t>(documents_.size());
+    documents_.push_back(std::move(document));
+    documentByRawPath_.emplace(std::string(rawPath), id);
+    return id;
+}
+
+void HistoryIndex::AddLine(std::string_view raw) {
+    if (!raw.empty() && raw.back() == '\r') raw.remove_suffix(1);
+    const std::optional<HistoryLine> line = ParseHistoryLine(raw);
+    if (line) lines_.push_back({line->day, Intern(line->path)});
+}
+
+void HistoryIndex::AddText(std::string_view text) {
+    size_t start = 0;
+    for (size_t end; (end = text.find('\n', start)) != std::string_view::npos; start = end + 1) {
+        AddLine(text.substr(start, end - start));
+    }
+    if (start < text.size()) AddLine(text.substr(start));
+}
+
+bool HistoryIndex::ReadRange(const std::string& path, uint64_t from, uint64_t to) {
+    std::ifstream in(PathFromUtf8(path), std::ios::binary);
+    if (!in) return false;
+    in.seekg(static_cast<std::streamoff>(from));
+    std::string block;
+    std::string carry;  // a line cut by the block boundary
+    uint64_t position = from;
+    uint64_t lineStart = from;
+    while (position < to) {
+        const size_t want = static_cast<size_t>(std::min<uint64_t>(kBlock, to - position));
+        block.resize(want);
+        in.read(block.data(), static_cast<std::streamsize>(want));
+        if (static_cast<size_t>(in.gcount()) != want) return false;
+        size_t start = 0;
+        for (size_t end; (end = block.find('\n', start)) != std::string::npos; start = end + 1) {
+            if (carry.empty()) {
+                AddLine(std::string_view(block).substr(start, end - start));
+            } else {
+                carry.append(block, start, end - start);
+                AddLine(carry);
+                carry.clear();
+            }
+            lineStart = position + end + 1;
+        }
+        carry.append(block, start, std::string::npos);
+        position += want;
+    }
+    hasOpenLine_ = !carry.empty();
+    openLineStart_ = lineStart;
+    if (hasOpenLine_) {
+        const size_t before = lines_.size();
+        AddLine(carry);
+        openLineIndexed_ = lines_.size() > before;
+    }
+    return true;
+}
+
+HistoryIndex::Refresh HistoryIndex::Update(const std::string& path) {
+    const fs::path file = PathFromUtf8(path);
+    std::error_code error;
+    const uint64_t size = fs::file_size(file, error);
+    if (error) {
+        Clear();
+        return Refresh::Failed;
+    }
+    const int64_t stamp = fs::last_write_time(file, error).time_since_epoch().count();
+
+    if (readBytes_ > 0 && size == readBytes_ && stamp == readStamp_) return Refresh::Unchanged;
+
+    // Grown behind an unchanged beginning: read only from the first line not yet complete.
+    std::string tail;
+    const bool grew = readBytes_ > 0 && size > readBytes_ &&
+                      ReadBytes(file, readBytes_ - readTail_.size(), readTail_.size(), tail) && tail == readTail_;
+    Refresh result = Refresh::Appended;
+    uint64_t from = readBytes_;
+    if (grew) {
+        if (hasOpenLine_) {
+            if (openLineIndexed_) lines_.pop_back();
+            from = openLineStart_;
+        }
+    } else {
+        Clear();
+        from = 0;
+        result = Refresh::Rebuilt;
+    }
+    if (!ReadRange(path, from, size)) {
+        Clear();
+        return Refresh::Failed;
+    }
+    readBytes_ = size;
+    readStamp_ = stamp;
+    const size_t keep = static_cast<size_t>(std::min<uint64_t>(kTailCheck, size));
+    if (!ReadBytes(file, size - keep, keep, readTail_)) readTail_.clear();
+    return result;
+}

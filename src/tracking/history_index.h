@@ -1,0 +1,83 @@
+// The history parsed once and kept compact, then brought up to date by reading only what an
+// append added: every refresh of the view works from here instead of the whole file.
+#pragma once
+
+#include <cstdint>
+#include <string>
+#include <string_view>
+#include <unordered_map>
+#include <vector>
+
+#include "tracking/history_file.h"
+
+struct HistoryDocument {
+    std::string path;       // UTF-8; a legacy line's path is decoded
+    uint32_t identity = 0;  // equal for paths that are equal without regard to case
+    uint32_t extension = 0; // kNoExtension, or an id shared by extensions equal without regard to case
+};
+
+class HistoryIndex {
+public:
+    static constexpr uint32_t kNoExtension = UINT32_MAX;
+
+    // One well-formed line of the file, in file order.
+    struct Line {
+        int32_t day = 0;
+        uint32_t document = 0;
+    };
+
+    enum class Refresh { Unchanged, Appended, Rebuilt, Failed };
+
+    explicit HistoryIndex(LegacyDecoder legacy = nullptr) : legacy_(std::move(legacy)) {}
+
+    // Brings the index up to date with the file at `path`: nothing when it is unchanged, only
+    // the new lines when it grew behind an unchanged beginning, everything otherwise.
+    // Failed when it cannot be read; the index is then empty.
+    Refresh Update(const std::string& path);
+
+    // Forgets everything, so the next update reads the whole file.
+    void Clear();
+
+    const std::vector<Line>& Lines() const { return lines_; }
+    const HistoryDocument& Document(uint32_t id) const { return documents_[id]; }
+    size_t DocumentCount() const { return documents_.size(); }
+    size_t IdentityCount() const { return identityCount_; }
+    // The extension as first seen, without dots.
+    const std::string& ExtensionText(uint32_t id) const { return extensionTexts_[id]; }
+    // The id of an extension (dots ignored, any case), or kNoExtension when no line has it.
+    uint32_t FindExtension(std::string_view extension) const;
+
+    // Adds the lines of a text; a last line without line end counts as a line. For tests
+    // and for callers that hold the text already.
+    void AddText(std::string_view text);
+
+private:
+    struct StringHash {
+        using is_transparent = void;
+        size_t operator()(std::string_view text) const { return std::hash<std::string_view>{}(text); }
+    };
+    using StringMap = std::unordered_map<std::string, uint32_t, StringHash, std::equal_to<>>;
+
+    void AddLine(std::string_view raw);
+    uint32_t Intern(std::string_view rawPath);
+    bool ReadRange(const std::string& path, uint64_t from, uint64_t to);
+
+    LegacyDecoder legacy_;
+    std::vector<Line> lines_;
+    std::vector<HistoryDocument> documents_;
+    StringMap documentByRawPath_;
+    StringMap identityByFolded_;
+    StringMap extensionByFolded_;
+    std::vector<std::string> extensionTexts_;
+    size_t identityCount_ = 0;
+
+    // What has been read of the file: its size and last-write stamp then, the last bytes before
+    // that point (to notice edits), and an unterminated last line, which a later append may
+    // still extend and is therefore parsed again.
+    uint64_t readBytes_ = 0;
+    int64_t readStamp_ = 0;
+    std::string readTail_;
+    uint64_t openLineStart_ = 0;
+    bool openLineIndexed_ = false;
+    bool hasOpenLine_ = false;
+};

@@ -1,0 +1,86 @@
+// Row and tab selection in one linear pass over the parsed history, with hash lookups for the
+// duplicates rule, so a refresh costs the same whatever the history's age.
+#include "tracking/history_view.h"
+
+#include <algorithm>
+
+#include "tracking/history_line.h"
+
+DateFilter DateFilter::Days(std::vector<int32_t> days) {
+    std::sort(days.begin(), days.end());
+    days.erase(std::unique(days.begin(), days.end()), days.end());
+    return {Kind::Days, 0, 0, std::move(days)};
+}
+
+bool DateFilter::Passes(int32_t day) const {
+    switch (kind) {
+        case Kind::None: return true;
+        case Kind::Day: return day == first;
+        case Kind::Range: return day >= first && day <= last;
+        case Kind::Days: return std::binary_search(days.begin(), days.end(), day);
+    }
+    return false;
+}
+
+bool ExistenceCache::Exists(const HistoryIndex& index, uint32_t document) {
+    if (known_.size() < index.DocumentCount()) known_.resize(index.DocumentCount(), -1);
+    int8_t& known = known_[document];
+    if (known < 0) known = exists_(index.Document(document).path) ? 1 : 0;
+    return known == 1;
+}
+
+std::vector<uint32_t> SelectRows(const HistoryIndex& index, const DateFilter& dates, uint32_t extension,
+                                 const ViewSettings& settings, ExistenceCache& existence) {
+    std::vector<uint32_t> rows;
+    std::vector<bool> shown(settings.showDuplicates ? 0 : index.IdentityCount(), false);
+    const auto& lines = index.Lines();
+    for (uint32_t i = 0; i < lines.size(); ++i) {
+        const HistoryIndex::Line& line = lines[i];
+        if (!dates.Passes(line.day)) continue;
+        const HistoryDocument& document = index.Document(line.document);
+        if (extension != kAllTypes && document.extension != extension) continue;
+        if (!settings.showDeleted && !existence.Exists(index, line.document)) continue;
+        if (!settings.showDuplicates) {
+            if (shown[document.identity]) continue;
+            shown[document.identity] = true;
+        }
+        rows.push_back(i);
+    }
+    return rows;
+}
+
+std::vector<uint32_t> SelectTabs(const HistoryIndex& index, const DateFilter& dates, bool showDeleted,
+                                 ExistenceCache& existence) {
+    std::vector<uint32_t> tabs;
+    std::vector<bool> seen;
+    for (const HistoryIndex::Line& line : index.Lines()) {
+        const uint32_t extension = index.Document(line.document).extension;
+        if (extension == HistoryIndex::kNoExtension) continue;
+        if (extension < seen.size() && seen[extension]) continue;
+        if (!dates.Passes(line.day)) continue;
+        if (!showDeleted && !existence.Exists(index, line.document)) continue;
+        if (seen.size() <= extension) seen.resize(extension + 1, false);
+        seen[extension] = true;
+        tabs.push_back(extension);
+    }
+    return tabs;
+}
+
+std::optional<std::string> HistoryWithoutLines(const HistoryFile& file, const std::vector<uint32_t>& shown) {
+    std::vector<uint32_t> sorted = shown;
+    std::sort(sorted.begin(), sorted.end());
+    std::string kept;
+    uint32_t ordinal = 0;
+    auto next = sorted.begin();
+    const bool read = file.ReadLines([&](std::string_view line) {
+        if (!ParseHistoryLine(line)) return;
+        while (next != sorted.end() && *next < ordinal) ++next;
+        const bool isShown = next != sorted.end() && *next == ordinal;
+        ++ordinal;
+        if (isShown) return;
+        kept += line;
+        kept += "\r\n";
+    });
+    if (!read) return std::nullopt;
+    return kept;
+}

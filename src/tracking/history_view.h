@@ -1,0 +1,63 @@
+// The passes over the history that decide which lines become rows and which types get tabs.
+#pragma once
+
+#include <cstdint>
+#include <functional>
+#include <optional>
+#include <string>
+#include <vector>
+
+#include "tracking/history_file.h"
+#include "tracking/history_index.h"
+
+struct DateFilter {
+    enum class Kind { None, Day, Range, Days };
+
+    static DateFilter All() { return {}; }
+    static DateFilter Day(int32_t day) { return {Kind::Day, day, day, {}}; }
+    static DateFilter Range(int32_t first, int32_t last) { return {Kind::Range, first, last, {}}; }
+    static DateFilter Days(std::vector<int32_t> days);
+
+    bool Passes(int32_t day) const;
+
+    Kind kind = Kind::None;
+    int32_t first = 0;
+    int32_t last = 0;
+    std::vector<int32_t> days;  // sorted, for Kind::Days
+};
+
+struct ViewSettings {
+    bool showDuplicates = true;  // a row per opening, not per document
+    bool showDeleted = true;     // documents that no longer exist
+};
+
+// Whether each document exists, asked at most once per document while the cache lives (one
+// pass): file status is the expensive part of a refresh.
+class ExistenceCache {
+public:
+    explicit ExistenceCache(std::function<bool(const std::string& path)> exists)
+        : exists_(std::move(exists)) {}
+    bool Exists(const HistoryIndex& index, uint32_t document);
+
+private:
+    std::function<bool(const std::string&)> exists_;
+    std::vector<int8_t> known_;  // -1 unknown, 0 missing, 1 exists
+};
+
+inline constexpr uint32_t kAllTypes = UINT32_MAX - 1;
+
+// The lines shown, as indices into index.Lines(), in file order. `extension` is an extension
+// id of the index, or kAllTypes. With duplicates hidden a document keeps its first line that
+// passes the other tests.
+std::vector<uint32_t> SelectRows(const HistoryIndex& index, const DateFilter& dates, uint32_t extension,
+                                 const ViewSettings& settings, ExistenceCache& existence);
+
+// The extension ids that get a tab, in the order they first occur among the lines that pass
+// the date and existence tests.
+std::vector<uint32_t> SelectTabs(const HistoryIndex& index, const DateFilter& dates, bool showDeleted,
+                                 ExistenceCache& existence);
+
+// The history without the shown lines: every other well-formed line in file order, each with
+// CR LF. `shown` holds indices into the well-formed lines, as SelectRows gives them.
+// Empty when the file cannot be read.
+std::optional<std::string> HistoryWithoutLines(const HistoryFile& file, const std::vector<uint32_t>& shown);
