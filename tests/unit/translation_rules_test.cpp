@@ -29,37 +29,35 @@ INSTANTIATE_TEST_SUITE_P(
                     TextCase{"\xE2\x80\x93", true},                           // en dash is not in the set
                     TextCase{"\xE2\x80", true}));                             // a cut em dash is no em dash
 
-TEST(SplitToolTipText, KeepsTheShortcutFromTheFirstBlankAndParenthesis) {
-    TextAndSuffix tip = SplitToolTipText("Save Current List of Documents (Ctrl+S)");
-    EXPECT_EQ(tip.text, "Save Current List of Documents");
-    EXPECT_EQ(tip.suffix, " (Ctrl+S)");
+struct SplitCase {
+    TextAndSuffix (*split)(std::string_view);
+    const char* input;
+    const char* text;
+    const char* suffix;
+};
 
-    tip = SplitToolTipText("Open Selected Document(s) (Enter)");
-    EXPECT_EQ(tip.text, "Open Selected Document(s)");
-    EXPECT_EQ(tip.suffix, " (Enter)");
+class SplitTest : public testing::TestWithParam<SplitCase> {};
 
-    tip = SplitToolTipText("Web-Site");
-    EXPECT_EQ(tip.text, "Web-Site");
-    EXPECT_EQ(tip.suffix, "");
-
-    tip = SplitToolTipText(" (F1)");
-    EXPECT_EQ(tip.text, "");
-    EXPECT_EQ(tip.suffix, " (F1)");
+TEST_P(SplitTest, KeepsTheSuffixUnchanged) {
+    const TextAndSuffix parts = GetParam().split(GetParam().input);
+    EXPECT_EQ(parts.text, GetParam().text);
+    EXPECT_EQ(parts.suffix, GetParam().suffix);
 }
 
-TEST(SplitMenuItemText, KeepsEverythingFromTheFirstTab) {
-    TextAndSuffix item = SplitMenuItemText("&Open\tEnter");
-    EXPECT_EQ(item.text, "&Open");
-    EXPECT_EQ(item.suffix, "\tEnter");
-
-    item = SplitMenuItemText("A\tB\tC");
-    EXPECT_EQ(item.text, "A");
-    EXPECT_EQ(item.suffix, "\tB\tC");
-
-    item = SplitMenuItemText("E&xit");
-    EXPECT_EQ(item.text, "E&xit");
-    EXPECT_EQ(item.suffix, "");
-}
+// Tool tips split at the first " (", menu items at the first tab.
+INSTANTIATE_TEST_SUITE_P(
+    Cases, SplitTest,
+    testing::Values(
+        SplitCase{SplitToolTipText, "Save Current List of Documents (Ctrl+S)", "Save Current List of Documents",
+                  " (Ctrl+S)"},
+        SplitCase{SplitToolTipText, "Open Selected Document(s) (Enter)", "Open Selected Document(s)", " (Enter)"},
+        SplitCase{SplitToolTipText, "Web-Site", "Web-Site", ""},
+        SplitCase{SplitToolTipText, " (F1)", "", " (F1)"},
+        SplitCase{SplitToolTipText, "Tab\t(x)", "Tab\t(x)", ""},
+        SplitCase{SplitMenuItemText, "&Open\tEnter", "&Open", "\tEnter"},
+        SplitCase{SplitMenuItemText, "A\tB\tC", "A", "\tB\tC"},
+        SplitCase{SplitMenuItemText, "&Save List... (Ctrl+S)", "&Save List... (Ctrl+S)", ""},
+        SplitCase{SplitMenuItemText, "E&xit", "E&xit", ""}));
 
 TEST(ControlKindOf, RecognisesClassesWhateverTheirCase) {
     EXPECT_EQ(ControlKindOf("Button"), ControlKind::Text);

@@ -4,6 +4,8 @@
 #include <commctrl.h>
 #include <prsht.h>
 
+#include <vector>
+
 #include <gtest/gtest.h>
 
 #include "language_test_support.h"
@@ -35,26 +37,33 @@ int CALLBACK ChildSheetCallback(HWND, UINT message, LPARAM lParam) {
     return 0;
 }
 
-// The options dialog as the program builds it: its three pages in a sheet inside the dialog,
-// every page shown once so that all page windows exist.
-HWND EmbedOptionsSheet(HWND dialog) {
-    PROPSHEETPAGEA pages[3] = {};
-    const int templates[3] = {IDD_OPT_GENERAL, IDD_OPT_HOTKEYS, IDD_OPT_LANGUAGE};
-    for (int i = 0; i < 3; ++i) {
-        pages[i].dwSize = sizeof pages[i];
-        pages[i].hInstance = ::GetModuleHandleA(nullptr);
-        pages[i].pszTemplate = MAKEINTRESOURCEA(templates[i]);
-        pages[i].pfnDlgProc = &QuietPageProc;
+// A property sheet as a child control of the dialog, holding pages from the templates; only
+// the first page window exists until another is shown.
+HWND CreateChildSheet(HWND dialog, std::initializer_list<int> templates) {
+    std::vector<PROPSHEETPAGEA> pages;
+    for (const int id : templates) {
+        PROPSHEETPAGEA page{};
+        page.dwSize = sizeof page;
+        page.hInstance = ::GetModuleHandleA(nullptr);
+        page.pszTemplate = MAKEINTRESOURCEA(id);
+        page.pfnDlgProc = &QuietPageProc;
+        pages.push_back(page);
     }
     PROPSHEETHEADERA header{};
     header.dwSize = sizeof header;
     header.dwFlags = PSH_PROPSHEETPAGE | PSH_MODELESS | PSH_USECALLBACK | PSH_NOAPPLYNOW;
     header.hwndParent = dialog;
     header.hInstance = ::GetModuleHandleA(nullptr);
-    header.nPages = 3;
-    header.ppsp = pages;
+    header.nPages = static_cast<UINT>(pages.size());
+    header.ppsp = pages.data();
     header.pfnCallback = &ChildSheetCallback;
-    const auto sheet = reinterpret_cast<HWND>(::PropertySheetA(&header));
+    return reinterpret_cast<HWND>(::PropertySheetA(&header));
+}
+
+// The options dialog as the program builds it: its three pages in a sheet inside the dialog,
+// every page shown once so that all page windows exist.
+HWND EmbedOptionsSheet(HWND dialog) {
+    const HWND sheet = CreateChildSheet(dialog, {IDD_OPT_GENERAL, IDD_OPT_HOTKEYS, IDD_OPT_LANGUAGE});
     if (!sheet) return nullptr;
     for (const int button : {IDOK, IDCANCEL, IDHELP}) ::ShowWindow(::GetDlgItem(sheet, button), SW_HIDE);
     RECT place{6, 28, 0, 0};
@@ -224,21 +233,7 @@ TEST_F(WindowTranslationTest, APageNeverShownIsNotTranslated) {
     UseGerman("[DialogID_106 - PageNo_0]\r\nID_0=Allgemein\r\n");
     dialog = CreateTestDialog(IDD_OPTIONS);
     ASSERT_TRUE(dialog);
-    PROPSHEETPAGEA pages[2] = {};
-    for (int i = 0; i < 2; ++i) {
-        pages[i].dwSize = sizeof pages[i];
-        pages[i].hInstance = ::GetModuleHandleA(nullptr);
-        pages[i].pszTemplate = MAKEINTRESOURCEA(i == 0 ? IDD_OPT_GENERAL : IDD_OPT_HOTKEYS);
-        pages[i].pfnDlgProc = &QuietPageProc;
-    }
-    PROPSHEETHEADERA header{};
-    header.dwSize = sizeof header;
-    header.dwFlags = PSH_PROPSHEETPAGE | PSH_MODELESS | PSH_USECALLBACK;
-    header.hwndParent = dialog;
-    header.nPages = 2;
-    header.ppsp = pages;
-    header.pfnCallback = &ChildSheetCallback;
-    const auto sheet = reinterpret_cast<HWND>(::PropertySheetA(&header));
+    const HWND sheet = CreateChildSheet(dialog, {IDD_OPT_GENERAL, IDD_OPT_HOTKEYS});
     ASSERT_TRUE(sheet);
     ASSERT_FALSE(::SendMessageA(sheet, PSM_INDEXTOHWND, 1, 0)) << "the second page was created early";
 
