@@ -3,9 +3,15 @@
 
 #include "app/tracking_host.h"
 #include "framework/com_ptr.h"
+#include "language/message_text.h"
+#include "language/ui_language.h"
 
 int WINAPI WinMain(HINSTANCE instance, HINSTANCE, LPSTR, int) {
     ComInit com;
+    // The one language object; every message text and translated window goes through it.
+    UiLanguage language;
+    language.SetLanguage("english");
+    const CurrentLanguageScope currentLanguage(language);
     TrackingHost host;
     if (!host.Create(instance)) return 1;
 

@@ -1,6 +1,20 @@
-// Message texts: the built-in English table until a language is selected.
+// Message texts through the application's language object, so any code can look one up.
 #include "language/message_text.h"
 
-#include "language/message_table.h"
+#include "language/ui_language.h"
 
-std::string MessageText(unsigned id) { return std::string(BuiltInMessageText(id)); }
+namespace {
+
+// Only the user-interface thread looks texts up, so a plain pointer is enough.
+UiLanguage* current = nullptr;
+
+}  // namespace
+
+void SetCurrentLanguage(UiLanguage* language) { current = language; }
+
+UiLanguage& CurrentLanguage() {
+    static UiLanguage inert;
+    return current ? *current : inert;
+}
+
+std::string MessageText(unsigned id) { return CurrentLanguage().MessageText(id); }

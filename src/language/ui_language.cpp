@@ -1,0 +1,103 @@
+// The language object's files and lookups, through the Windows profile functions.
+#include "language/ui_language.h"
+
+#include <vector>
+
+#include "language/language_keys.h"
+#include "language/message_table.h"
+#include "language/translation_rules.h"
+#include "language/web_addresses.h"
+
+namespace {
+
+// Values longer than this are cut, as every reader of these files does.
+constexpr DWORD kReadBufferSize = 1024;
+
+// The highest message number the selection of a language walks, and the translator entries.
+constexpr unsigned kLastMessageId = 3500;
+constexpr unsigned kTranslatorEntries = 3;
+
+std::string ProgramPath() {
+    std::vector<char> path(32768);
+    const DWORD length = ::GetModuleFileNameA(nullptr, path.data(), static_cast<DWORD>(path.size()));
+    return length && length < path.size() ? std::string(path.data(), length) : std::string();
+}
+
+}  // namespace
+
+UiLanguage::UiLanguage() : folder_(ProgramFolderOf(ProgramPath())) {}
+
+void UiLanguage::SetProgramFolder(std::string folder) {
+    if (!folder.empty() && folder.back() != '\\' && folder.back() != '/') folder += '\\';
+    folder_ = std::move(folder);
+}
+
+std::string UiLanguage::LanguageFile() const { return LanguageFilePath(folder_, language_); }
+std::string UiLanguage::TemplateFile() const { return LanguageFilePath(folder_, kTemplateLanguage); }
+
+bool UiLanguage::SetLanguage(std::string_view name) {
+    std::string trimmed = TrimLanguageName(name);
+    if (trimmed.empty() || SameLanguageName(trimmed, language_)) return false;
+    language_ = std::move(trimmed);
+    // Every lookup writes its English text, so walking the tables completes the template.
+    for (unsigned id = 0; id <= kLastMessageId; ++id) MessageText(id);
+    for (unsigned index = 0; index < kTranslatorEntries; ++index) TranslatorText(index);
+    return true;
+}
+
+std::string UiLanguage::Read(std::string_view section, std::string_view prefix, int number,
+                             std::string_view defaultText) const {
+    const std::string key = LanguageKey(prefix, number);
+    if (language_.empty() || key.empty()) return std::string(defaultText);
+    char buffer[kReadBufferSize] = {};
+    const std::string sectionName(SectionOrCommon(section));
+    ::GetPrivateProfileStringA(sectionName.c_str(), key.c_str(), "", buffer, kReadBufferSize,
+                               LanguageFile().c_str());
+    std::string value(buffer);
+    DropIncompleteUtf8Tail(value);
+    return value.empty() ? std::string(defaultText) : value;
+}
+
+bool UiLanguage::WriteTemplate(std::string_view section, std::string_view prefix, int number,
+                               std::string_view englishText) const {
+    const std::string key = LanguageKey(prefix, number);
+    if (language_.empty() || key.empty()) return false;
+    const std::string sectionName(SectionOrCommon(section));
+    const std::string value(englishText);
+    // A read-only program folder only costs the template; the interface is not affected.
+    return ::WritePrivateProfileStringA(sectionName.c_str(), key.c_str(), value.c_str(),
+                                        TemplateFile().c_str()) != FALSE;
+}
+
+std::string UiLanguage::LookUp(std::string_view section, int number, std::string_view englishText) const {
+    // Written before it is read: the template always holds the built-in text, and with the
+    // language "english" the template is the file read.
+    WriteTemplate(section, {}, number, englishText);
+    return Read(section, {}, number, englishText);
+}
+
+std::string UiLanguage::MessageText(unsigned id) const {
+    const std::string_view english = BuiltInMessageText(id);
+    if (english.empty()) return {};
+    return LookUp(kCommonSection, static_cast<int>(id), english);
+}
+
+std::string UiLanguage::TranslatorText(unsigned index) const {
+    const std::string_view english = BuiltInTranslatorText(index);
+    if (english.empty()) return {};
+    return LookUp(kTranslatorSection, static_cast<int>(index), english);
+}
+
+std::string UiLanguage::MakerWebAddress() const { return std::string(MakerWebAddressFor(language_)); }
+std::string UiLanguage::ProductWebAddress() const { return std::string(kProductWebAddress); }
+
+std::string UiLanguage::TranslateText(bool writeTemplate, const std::string& section, std::string_view prefix,
+                                      int number, const std::string& english,
+                                      std::string_view defaultText) const {
+    if (writeTemplate) WriteTemplate(section, prefix, number, english);
+    return Read(section, prefix, number, defaultText);
+}
+
+void ExcludeFromTranslation(HWND control) {
+    if (::IsWindow(control)) ::SetWindowLongPtrA(control, GWLP_USERDATA, kExclusionMark);
+}
