@@ -1,20 +1,13 @@
 // The recording host: the document list window will take over its scanner and watcher.
 #include "app/tracking_host.h"
 
-#include <vector>
-
 #include "app/instance_marker.h"
+#include "framework/program_path.h"
 #include "tracking/recent_folder.h"
 
 namespace {
 
 constexpr char kClassName[] = "KestrumTrackingHost";
-
-std::string ProgramPath() {
-    std::vector<char> path(32768);
-    const DWORD length = ::GetModuleFileNameA(nullptr, path.data(), static_cast<DWORD>(path.size()));
-    return length && length < path.size() ? std::string(path.data(), length) : std::string();
-}
 
 }  // namespace
 

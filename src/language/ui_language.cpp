@@ -3,6 +3,7 @@
 
 #include <vector>
 
+#include "framework/program_path.h"
 #include "language/language_keys.h"
 #include "language/message_table.h"
 #include "language/translation_rules.h"
@@ -16,12 +17,6 @@ constexpr DWORD kReadBufferSize = 1024;
 // The highest message number the selection of a language walks, and the translator entries.
 constexpr unsigned kLastMessageId = 3500;
 constexpr unsigned kTranslatorEntries = 3;
-
-std::string ProgramPath() {
-    std::vector<char> path(32768);
-    const DWORD length = ::GetModuleFileNameA(nullptr, path.data(), static_cast<DWORD>(path.size()));
-    return length && length < path.size() ? std::string(path.data(), length) : std::string();
-}
 
 }  // namespace
 
