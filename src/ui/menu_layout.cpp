@@ -85,11 +85,16 @@ MenuItemKind MenuItemKindOf(unsigned long long identifier) {
     return identifier >= 0xFFFF ? MenuItemKind::SubMenu : MenuItemKind::Command;
 }
 
-MenuItemSize MeasureMenuItem(MenuItemKind kind, int plainTextWidth, const MenuPopupWidths& popup) {
+MenuItemSize MeasureMenuItem(MenuItemKind kind, int plainTextWidth, const MenuPopupWidths& popup,
+                             bool topLevel) {
     switch (kind) {
         case MenuItemKind::Separator: return {0, kMenuSeparatorHeight};
         case MenuItemKind::SubMenu: return {plainTextWidth + kSubMenuExtraWidth, kMenuItemHeight};
-        case MenuItemKind::Command: return {popup.labelWidth + kCommandExtraWidth, kMenuItemHeight};
+        case MenuItemKind::Command:
+            // A plain command on the menu bar has no popup columns to follow: sized by the popup
+            // rule it would be 37 pixels wide whatever its text.
+            if (topLevel) return {plainTextWidth + kSubMenuExtraWidth, kMenuItemHeight};
+            return {popup.labelWidth + kCommandExtraWidth, kMenuItemHeight};
     }
     return {};
 }

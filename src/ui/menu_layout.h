@@ -54,8 +54,10 @@ struct MenuItemSize {
     int width = 0;  // 0 for a separator: the system's width stands
     int height = 0;
 };
-// `plainTextWidth` is the width of the item's text without mnemonic markers (sub-menu items only).
-MenuItemSize MeasureMenuItem(MenuItemKind kind, int plainTextWidth, const MenuPopupWidths& popup);
+// `plainTextWidth` is the width of the item's text without mnemonic markers; sub-menu items and
+// every item on the menu bar (`topLevel`) are sized by it, other commands by the popup's columns.
+MenuItemSize MeasureMenuItem(MenuItemKind kind, int plainTextWidth, const MenuPopupWidths& popup,
+                             bool topLevel = false);
 
 struct MenuRect {
     int left = 0, top = 0, right = 0, bottom = 0;

@@ -88,6 +88,12 @@ TEST(MeasureMenuItem, SeparatorsAreThreePixelsAndSubMenusFollowTheirText) {
     EXPECT_EQ(subMenu.height, 22);
 }
 
+TEST(MeasureMenuItem, PlainCommandsOnTheMenuBarFollowTheirText) {
+    const MenuPopupWidths none{};
+    EXPECT_EQ(MeasureMenuItem(MenuItemKind::Command, 90, none, true).width, 98);
+    EXPECT_EQ(MeasureMenuItem(MenuItemKind::Command, 90, none, false).width, 37);
+}
+
 TEST(MenuItemKindOf, ClassifiesIdentifiers) {
     EXPECT_EQ(MenuItemKindOf(0), MenuItemKind::Separator);
     EXPECT_EQ(MenuItemKindOf(57601), MenuItemKind::Command);
