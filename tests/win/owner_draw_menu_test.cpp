@@ -5,8 +5,8 @@
 
 #include <gtest/gtest.h>
 
+#include "dib_surface.h"
 #include "resource.h"
-#include "ui/gdi_paint.h"
 #include "ui/gradient.h"
 
 namespace {
@@ -71,38 +71,24 @@ MEASUREITEMSTRUCT Measure(HMENU menu, UINT position) {
 }
 
 // Draws one item into a 32-bit bitmap and keeps the pixels for reading.
-class DrawnItem {
+class DrawnItem : public DibSurface {
 public:
-    DrawnItem(HMENU menu, UINT position, UINT state, int width, int height) {
-        dc_ = ::CreateCompatibleDC(nullptr);
-        BITMAPINFO bitmapInfo{};
-        bitmapInfo.bmiHeader = {sizeof(BITMAPINFOHEADER), width, -height, 1, 32, BI_RGB, 0, 0, 0, 0, 0};
-        void* bits = nullptr;
-        bitmap_ = ::CreateDIBSection(dc_, &bitmapInfo, DIB_RGB_COLORS, &bits, nullptr, 0);
-        previous_ = ::SelectObject(dc_, bitmap_);
+    DrawnItem(HMENU menu, UINT position, UINT state, int width, int height)
+        : DibSurface(width, height, RGB(1, 2, 3)) {
         const MENUITEMINFOA info = ItemInfo(menu, position);
         DRAWITEMSTRUCT request{};
         request.CtlType = ODT_MENU;
         request.itemID = info.wID;
         request.itemState = state;
         request.hwndItem = reinterpret_cast<HWND>(menu);
-        request.hDC = dc_;
-        request.rcItem = {0, 0, width, height};
+        request.hDC = dc();
+        request.rcItem = Bounds();
         request.itemData = info.dwItemData;
         drawn_ = OwnerDrawMenu::DrawAnyItem(&request);
     }
-    ~DrawnItem() {
-        ::SelectObject(dc_, previous_);
-        ::DeleteObject(bitmap_);
-        ::DeleteDC(dc_);
-    }
     bool drawn() const { return drawn_; }
-    COLORREF At(int x, int y) const { return ::GetPixel(dc_, x, y); }
 
 private:
-    HDC dc_ = nullptr;
-    HBITMAP bitmap_ = nullptr;
-    HGDIOBJ previous_ = nullptr;
     bool drawn_ = false;
 };
 

@@ -6,8 +6,8 @@
 
 #include <vector>
 
+#include "dib_surface.h"
 #include "resource.h"
-#include "ui/gdi_paint.h"
 #include "ui/icon_set.h"
 
 namespace {
@@ -22,41 +22,10 @@ const std::vector<int> kIcons = {
     IDI_DELETE, IDI_CLEAR_LIST, IDI_HELP_CONTENTS, IDI_WEB_SITE, IDI_NOTE, IDI_SHOW_WINDOW,
     IDI_HIDE_POPUP, IDI_HELP_BUTTON, IDI_INFO, IDI_PRODUCTS};
 
-// A 32-bit memory bitmap filled with kBackdrop.
-class Surface {
+// A square painting surface filled with kBackdrop.
+class Surface : public DibSurface {
 public:
-    explicit Surface(int size) : size_(size) {
-        dc_ = ::CreateCompatibleDC(nullptr);
-        BITMAPINFO info{};
-        info.bmiHeader = {sizeof(BITMAPINFOHEADER), size, -size, 1, 32, BI_RGB, 0, 0, 0, 0, 0};
-        void* bits = nullptr;
-        bitmap_ = ::CreateDIBSection(dc_, &info, DIB_RGB_COLORS, &bits, nullptr, 0);
-        previous_ = ::SelectObject(dc_, bitmap_);
-        FillSolid(dc_, {0, 0, size, size}, kBackdrop);
-    }
-    ~Surface() {
-        ::SelectObject(dc_, previous_);
-        ::DeleteObject(bitmap_);
-        ::DeleteDC(dc_);
-    }
-    Surface(const Surface&) = delete;
-    Surface& operator=(const Surface&) = delete;
-
-    HDC dc() const { return dc_; }
-    COLORREF At(int x, int y) const { return ::GetPixel(dc_, x, y); }
-    int CountOf(COLORREF color) const {
-        int count = 0;
-        for (int y = 0; y < size_; ++y) {
-            for (int x = 0; x < size_; ++x) count += At(x, y) == color ? 1 : 0;
-        }
-        return count;
-    }
-
-private:
-    int size_;
-    HDC dc_ = nullptr;
-    HBITMAP bitmap_ = nullptr;
-    HGDIOBJ previous_ = nullptr;
+    explicit Surface(int size) : DibSurface(size, size, kBackdrop) {}
 };
 
 BITMAP BitmapInfoOf(int id) {

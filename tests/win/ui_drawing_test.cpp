@@ -5,57 +5,26 @@
 
 #include <gtest/gtest.h>
 
+#include <memory>
+
+#include "dib_surface.h"
 #include "ui/color_scheme.h"
 #include "ui/gdi_paint.h"
+#include "ui/gradient.h"
 #include "ui/offscreen_canvas.h"
 
 namespace {
 
 constexpr COLORREF kUntouched = RGB(1, 2, 3);
 
-// A top-down 32-bit DIB section selected into a memory DC, filled with kUntouched.
-class Surface {
+// A painting surface filled with kUntouched.
+class Surface : public DibSurface {
 public:
-    Surface(int width, int height) : width_(width), height_(height) {
-        dc_ = ::CreateCompatibleDC(nullptr);
-        BITMAPINFO info{};
-        info.bmiHeader.biSize = sizeof(info.bmiHeader);
-        info.bmiHeader.biWidth = width;
-        info.bmiHeader.biHeight = -height;
-        info.bmiHeader.biPlanes = 1;
-        info.bmiHeader.biBitCount = 32;
-        info.bmiHeader.biCompression = BI_RGB;
-        void* bits = nullptr;
-        bitmap_ = ::CreateDIBSection(dc_, &info, DIB_RGB_COLORS, &bits, nullptr, 0);
-        previous_ = ::SelectObject(dc_, bitmap_);
-        FillSolid(dc_, {0, 0, width, height}, kUntouched);
-    }
-    ~Surface() {
-        ::SelectObject(dc_, previous_);
-        ::DeleteObject(bitmap_);
-        ::DeleteDC(dc_);
-    }
-    Surface(const Surface&) = delete;
-    Surface& operator=(const Surface&) = delete;
-
-    HDC dc() const { return dc_; }
-    COLORREF At(int x, int y) const { return ::GetPixel(dc_, x, y); }
-
-    bool AllUntouched() const {
-        for (int y = 0; y < height_; ++y) {
-            for (int x = 0; x < width_; ++x) {
-                if (At(x, y) != kUntouched) return false;
-            }
-        }
-        return true;
-    }
+    Surface(int width, int height) : DibSurface(width, height, kUntouched), area_(width * height) {}
+    bool AllUntouched() const { return CountOf(kUntouched) == area_; }
 
 private:
-    int width_;
-    int height_;
-    HDC dc_ = nullptr;
-    HBITMAP bitmap_ = nullptr;
-    HGDIOBJ previous_ = nullptr;
+    int area_;
 };
 
 class TestWindow {
@@ -188,36 +157,36 @@ TEST(ColorScheme, UnknownElementDrawsNothing) {
     EXPECT_TRUE(surface.AllUntouched());
 }
 
+// One element painted by a fresh ColorScheme over the whole of a new surface.
+std::unique_ptr<Surface> Painted(int kind, int scheme, int width, int height) {
+    auto surface = std::make_unique<Surface>(width, height);
+    const RECT rect = surface->Bounds();
+    EXPECT_TRUE(ColorScheme().DrawElement(surface->dc(), &rect, kind, scheme));
+    return surface;
+}
+
 TEST(ColorScheme, ClassicCheckBoxIsPaleHighlightInAHighlightFrame) {
-    const ColorScheme scheme;
-    Surface surface(10, 10);
-    const RECT rect{0, 0, 10, 10};
-    ASSERT_TRUE(scheme.DrawElement(surface.dc(), &rect, element::kMenuCheckBox, kSchemeClassic));
+    const auto surface = Painted(element::kMenuCheckBox, kSchemeClassic, 10, 10);
     const COLORREF highlight = ::GetSysColor(COLOR_HIGHLIGHT);
-    EXPECT_EQ(surface.At(0, 0), highlight);
-    EXPECT_EQ(surface.At(9, 9), highlight);
-    EXPECT_EQ(surface.At(0, 9), highlight);
-    EXPECT_EQ(surface.At(5, 5), Lighten(highlight, 0.85));
+    EXPECT_EQ(surface->At(0, 0), highlight);
+    EXPECT_EQ(surface->At(9, 9), highlight);
+    EXPECT_EQ(surface->At(0, 9), highlight);
+    EXPECT_EQ(surface->At(5, 5), Lighten(highlight, 0.85));
 }
 
 TEST(ColorScheme, ToolBarSeparatorIsEtched) {
-    const ColorScheme scheme;
-    Surface surface(2, 12);
-    const RECT rect{0, 0, 2, 12};
-    ASSERT_TRUE(scheme.DrawElement(surface.dc(), &rect, element::kToolBarSeparator, kSchemeClassic));
+    const auto surface = Painted(element::kToolBarSeparator, kSchemeClassic, 2, 12);
     const COLORREF face = ::GetSysColor(COLOR_BTNFACE);
-    EXPECT_EQ(surface.At(0, 5), Darken(face, 0.2));   // left edge
-    EXPECT_EQ(surface.At(1, 5), Lighten(face, 0.9));  // right edge
+    EXPECT_EQ(surface->At(0, 5), Darken(face, 0.2));   // left edge
+    EXPECT_EQ(surface->At(1, 5), Lighten(face, 0.9));  // right edge
 }
 
 TEST(ColorScheme, OriginalSchemeUsesTheAccentWhileThemed) {
     const ColorScheme scheme;
     ASSERT_TRUE(scheme.IsThemed());
-    Surface surface(10, 10);
-    const RECT rect{0, 0, 10, 10};
-    ASSERT_TRUE(scheme.DrawElement(surface.dc(), &rect, element::kMenuHighlight, kSchemeOriginal));
-    EXPECT_EQ(surface.At(5, 5), kPaperColor);
-    EXPECT_EQ(surface.At(0, 0), Darken(kAccentColor, 0.2));
+    const auto surface = Painted(element::kMenuHighlight, kSchemeOriginal, 10, 10);
+    EXPECT_EQ(surface->At(5, 5), kPaperColor);
+    EXPECT_EQ(surface->At(0, 0), Darken(kAccentColor, 0.2));
     EXPECT_EQ(scheme.SchemeBackground(kSchemeOriginal), Lighten(kAccentColor, 0.9));
     EXPECT_EQ(scheme.SchemeBackground(kSchemeClassic), ::GetSysColor(COLOR_BTNFACE));
     EXPECT_EQ(scheme.SchemeBackground(kSchemeModern), Lighten(scheme.ThemeColour(1), 0.2));
@@ -226,12 +195,11 @@ TEST(ColorScheme, OriginalSchemeUsesTheAccentWhileThemed) {
 TEST(ColorScheme, ModernToolBarBackgroundRunsFromTheDefaultButtonColour) {
     const ColorScheme scheme;
     ASSERT_TRUE(scheme.IsThemed());
-    Surface surface(4, 8);
-    const RECT rect{0, 0, 4, 8};
-    ASSERT_TRUE(scheme.DrawElement(surface.dc(), &rect, element::kToolBarBackground, kSchemeModern));
-    const COLORREF base = scheme.ThemeColour(1);
-    EXPECT_EQ(surface.At(0, 7), Darken(base, 0.1));
-    EXPECT_EQ(surface.At(3, 0), Shade(base, -0.1 + 7 * 0.1));
+    const auto surface = Painted(element::kToolBarBackground, kSchemeModern, 4, 8);
+    const auto rows = GradientColors(scheme.ThemeColour(1), -0.1, 0.7, 8);
+    EXPECT_EQ(surface->At(0, 7), rows.front());
+    EXPECT_EQ(surface->At(3, 0), rows.back());
+    EXPECT_EQ(rows.front(), Darken(scheme.ThemeColour(1), 0.1));
 }
 
 TEST(OffscreenCanvas, CopiesEverythingInOneTransfer) {
