@@ -79,6 +79,29 @@ TEST(ThemeApi, DrawThemedRefusesWhatItCannotUse) {
     EXPECT_TRUE(surface.AllUntouched());
 }
 
+TEST(ThemeApi, DrawThemedTextWritesTheTextOnlyWhereItCan) {
+    const ThemeApi theme;
+    const TestWindow window;
+    Surface surface(80, 20);
+    const RECT rect{0, 0, 80, 20};
+    EXPECT_FALSE(theme.DrawThemedText(window.get(), surface.dc(), &rect, "BUTTON", 1, 1, nullptr, DT_SINGLELINE));
+    EXPECT_FALSE(theme.DrawThemedText(nullptr, surface.dc(), &rect, "BUTTON", 1, 1, "Help", DT_SINGLELINE));
+    EXPECT_TRUE(surface.AllUntouched());
+    ASSERT_TRUE(theme.DrawThemedText(window.get(), surface.dc(), &rect, "BUTTON", 1, 1, "Help", DT_SINGLELINE));
+    EXPECT_FALSE(surface.AllUntouched());
+}
+
+TEST(ThemeApi, SetWindowThemeNeedsALiveWindow) {
+    const ThemeApi theme;
+    HWND dead = nullptr;
+    {
+        const TestWindow window;
+        dead = window.get();
+        EXPECT_TRUE(theme.SetWindowTheme(window.get(), nullptr, nullptr));
+    }
+    EXPECT_FALSE(theme.SetWindowTheme(dead, nullptr, nullptr));
+}
+
 TEST(ThemeApi, ThemeColourGivesAColourForTheTwoKnownSlotsOnly) {
     const ThemeApi theme;
     EXPECT_EQ(theme.ThemeColour(2), 0u);
