@@ -11,6 +11,12 @@
 // A dialog takes its inputs before it runs (a plain struct given to the constructor), pushes
 // them into the controls in OnInitDialog and pulls them back in OnOK before ending. The same
 // object works modal (DoModal) and modeless (Create), so tests drive any dialog modelessly.
+//
+//   CDialogNote dialog(NoteValues{.hideMessage = false});
+//   if (dialog.DoModal(owner) == IDOK) Store(dialog.values());
+//
+// Its Map() lists commands (route::Command<IDC_BROWSE, ...>), control notifications
+// (route::Control<EN_CHANGE, IDC_NAME, ...>) and WM_NOTIFY codes as a window's does.
 class CDialog : public CWindowObject {
 public:
     // Destroys a modeless dialog that is still open, detached first (see CWindow).

@@ -35,6 +35,21 @@ struct WindowCreation {
     HINSTANCE instance = nullptr;
 };
 
+// A window class lists what it handles in one place:
+//
+//   const MessageMap& CPopupWindow::Map() const {
+//       static constexpr MessageEntry kMessages[] = {
+//           route::Message<WM_SIZE, &CPopupWindow::OnSize>(),      // void OnSize(const SizeArgs&)
+//           route::Message<WM_TIMER, &CPopupWindow::OnTimer>(),    // void OnTimer(const TimerArgs&)
+//       };
+//       static constexpr CommandEntry kCommands[] = {
+//           route::Command<ID_FILE_OPEN, &CPopupWindow::OnOpen>(), // void OnOpen()
+//       };
+//       static constexpr MessageMap kMap{.messages = kMessages, .commands = kCommands};
+//       return kMap;
+//   }
+//
+// Unlisted messages go to the default procedure. The argument structs are in message_args.h.
 class CWindow : public CWindowObject {
 public:
     // Destroys a window that is still alive. The window is detached first: while a base
