@@ -12,7 +12,7 @@
 // them into the controls in OnInitDialog and pulls them back in OnOK before ending. The same
 // object works modal (DoModal) and modeless (Create), so tests drive any dialog modelessly.
 //
-//   CDialogNote dialog(NoteValues{.hideMessage = false});
+//   CDialogRename dialog(RenameValues{.name = current});
 //   if (dialog.DoModal(owner) == IDOK) Store(dialog.values());
 //
 // Its Map() lists commands (route::Command<IDC_BROWSE, ...>), control notifications
