@@ -72,6 +72,9 @@ ENV
   # A persistent server makes each later process start cost milliseconds, not seconds.
   wineserver -p </dev/null >/dev/null 2>&1
   wine cmd /c exit </dev/null >/dev/null 2>&1 || true
+  # Xvfb runs no window manager: Wine then waits 2 s for one at each hiding or destruction of a
+  # visible top-level window. Unmanaged windows (drawn by Wine itself) skip that wait.
+  wine reg add 'HKCU\Software\Wine\X11 Driver' /v Managed /d N /f </dev/null >/dev/null 2>&1 || true
   echo "wine-harness: prefix $prefix on display :$display"
 }
 

@@ -64,6 +64,13 @@ struct Menu {
     static void Close(Handle h) { ::DestroyMenu(h); }
 };
 
+struct Accelerators {
+    using Handle = HACCEL;
+    static Handle Invalid() { return nullptr; }
+    static bool IsValid(Handle h) { return h != nullptr; }
+    static void Close(Handle h) { ::DestroyAcceleratorTable(h); }
+};
+
 struct Window {
     using Handle = HWND;
     static Handle Invalid() { return nullptr; }
@@ -94,5 +101,6 @@ using UniqueFont = UniqueHandle<handle_traits::GdiObject<HFONT>>;
 using UniqueRegion = UniqueHandle<handle_traits::GdiObject<HRGN>>;
 using UniqueIcon = UniqueHandle<handle_traits::Icon>;
 using UniqueMenu = UniqueHandle<handle_traits::Menu>;
+using UniqueAccelerators = UniqueHandle<handle_traits::Accelerators>;
 using UniqueWindow = UniqueHandle<handle_traits::Window>;
 using UniqueMemoryDc = UniqueHandle<handle_traits::MemoryDc>;
