@@ -124,7 +124,7 @@ bool AskFileName(bool save, std::string& path, std::string_view filter, std::str
     dialog.lStructSize = sizeof dialog;
     dialog.hwndOwner = owner;
     dialog.lpstrFilter = filterText.c_str();
-    dialog.nFilterIndex = static_cast<DWORD>(initialFilterIndex);
+    dialog.nFilterIndex = static_cast<DWORD>(initialFilterIndex > 0 ? initialFilterIndex : 1);
     dialog.lpstrFile = file.data();
     dialog.nMaxFile = kFileNameBytes;
     dialog.lpstrDefExt = extension.empty() ? nullptr : extension.c_str();

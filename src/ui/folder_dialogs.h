@@ -18,6 +18,7 @@ bool BrowseFolder(const std::string& title, std::string& path, bool writableOnly
 bool IsFolderWritable(const std::string& folder);
 
 // The save (`save`) or open dialog. `filter` is "description|pattern|..." pairs; an empty
-// filter shows nothing. True and the full path in `path` on OK; `path` is emptied first.
+// filter shows nothing. `initialFilterIndex` counts pairs from 1 (anything lower means the
+// first). True and the full path in `path` on OK; `path` is emptied first.
 bool AskFileName(bool save, std::string& path, std::string_view filter, std::string_view defaultExtension,
                  HWND owner, int initialFilterIndex);

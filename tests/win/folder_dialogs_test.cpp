@@ -4,6 +4,7 @@
 #include <gtest/gtest.h>
 
 #include "framework/com_ptr.h"
+#include "framework/win_handles.h"
 #include "thread_window_driver.h"
 #include "ui/text_lookup.h"
 
@@ -81,11 +82,12 @@ TEST_F(FolderDialogsTest, ReadOnlyOrMissingFolderFails) {
 }
 
 TEST_F(FolderDialogsTest, AForeignFileOfTheProbeNameIsLeftAlone) {
-    const HANDLE file = ::CreateFileA(probe.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_NEW, 0, nullptr);
-    ASSERT_NE(file, INVALID_HANDLE_VALUE);
-    DWORD written = 0;
-    ::WriteFile(file, "mine", 4, &written, nullptr);
-    ::CloseHandle(file);
+    {
+        const UniqueKernelHandle file(::CreateFileA(probe.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_NEW, 0, nullptr));
+        ASSERT_TRUE(file);
+        DWORD written = 0;
+        ASSERT_TRUE(::WriteFile(file.get(), "mine", 4, &written, nullptr));
+    }
 
     EXPECT_FALSE(IsFolderWritable(writable));
     WIN32_FILE_ATTRIBUTE_DATA data{};
