@@ -2,6 +2,7 @@
 #pragma once
 
 #include <windows.h>
+#include <objbase.h>
 
 #include "framework/unique_handle.h"
 
@@ -87,6 +88,15 @@ struct MemoryDc {
     static void Close(Handle h) { ::DeleteDC(h); }
 };
 
+// Memory the shell hands out through the COM task allocator, such as item identifier lists.
+template <typename T>
+struct CoTaskMemory {
+    using Handle = T*;
+    static Handle Invalid() { return nullptr; }
+    static bool IsValid(Handle h) { return h != nullptr; }
+    static void Close(Handle h) { ::CoTaskMemFree(h); }
+};
+
 }  // namespace handle_traits
 
 using UniqueKernelHandle = UniqueHandle<handle_traits::Kernel>;
@@ -104,3 +114,5 @@ using UniqueMenu = UniqueHandle<handle_traits::Menu>;
 using UniqueAccelerators = UniqueHandle<handle_traits::Accelerators>;
 using UniqueWindow = UniqueHandle<handle_traits::Window>;
 using UniqueMemoryDc = UniqueHandle<handle_traits::MemoryDc>;
+template <typename T>
+using UniqueCoTaskMemory = UniqueHandle<handle_traits::CoTaskMemory<T>>;

@@ -1,0 +1,37 @@
+// The arithmetic of the main window's placement, free of the window manager so it is tested natively.
+#include "app/placement_rules.h"
+
+namespace {
+// Window coordinates are 16-bit quantities in many places of the window manager; a stored value
+// beyond them is damage, not a placement.
+constexpr std::int64_t kCoordinateLimit = 32767;
+
+std::int64_t Signed(std::uint32_t stored) { return static_cast<std::int32_t>(stored); }
+}  // namespace
+
+ScreenRect CentredDefaultRect(const ScreenRect& workArea, int baseUnitX, int baseUnitY) {
+    const int width = 360 * baseUnitX / 4;
+    const int height = 266 * baseUnitY / 8;
+    const int left = workArea.left + workArea.Width() / 2 - width / 2;
+    const int top = workArea.top + workArea.Height() / 2 - height / 2;
+    return {left, top, left + width, top + height};
+}
+
+WindowState WindowStateFromStored(std::uint32_t stored) {
+    switch (stored) {
+        case 2:
+            return WindowState::Minimised;
+        case 3:
+            return WindowState::Maximised;
+        default:
+            return WindowState::Normal;
+    }
+}
+
+ScreenRect StoredRectOr(std::uint32_t left, std::uint32_t top, std::uint32_t width, std::uint32_t height,
+                        const ScreenRect& fallback) {
+    const std::int64_t x = Signed(left), y = Signed(top), w = Signed(width), h = Signed(height);
+    const auto inRange = [](std::int64_t v) { return v >= -kCoordinateLimit && v <= kCoordinateLimit; };
+    if (w <= 0 || h <= 0 || !inRange(x) || !inRange(y) || !inRange(x + w) || !inRange(y + h)) return fallback;
+    return {static_cast<int>(x), static_cast<int>(y), static_cast<int>(x + w), static_cast<int>(y + h)};
+}

@@ -1,0 +1,84 @@
+// The main window's placement in the registry: written when the program ends, applied at start.
+#include "app/window_placement.h"
+
+#include "app/settings_table.h"
+
+namespace {
+
+ScreenRect FromRect(const RECT& r) { return {r.left, r.top, r.right, r.bottom}; }
+RECT ToRect(const ScreenRect& r) { return {r.left, r.top, r.right, r.bottom}; }
+
+// Registry numbers are unsigned; coordinates left of or above the primary monitor are negative.
+std::uint32_t Stored(int value) { return static_cast<std::uint32_t>(value); }
+std::uint32_t Stored(WindowState state) { return static_cast<std::uint32_t>(state); }
+
+RegistryKey OpenPlacementKey(const SettingsStore& store) {
+    const RegistryKey branch = store.OpenBranch();
+    if (!branch) return {};
+    return RegistryKey::OpenOrCreate(branch.get(), kMainWindowKey);
+}
+
+// A rectangle saved on a monitor that has since gone would put the window out of reach.
+bool OnSomeMonitor(const RECT& rect) { return ::MonitorFromRect(&rect, MONITOR_DEFAULTTONULL) != nullptr; }
+
+int ShowCommandFor(WindowState state) {
+    switch (state) {
+        case WindowState::Maximised:
+            return SW_SHOWMAXIMIZED;
+        case WindowState::Minimised:
+            return SW_SHOWMINIMIZED;
+        case WindowState::Normal:
+            break;
+    }
+    return SW_SHOWNORMAL;
+}
+
+}  // namespace
+
+bool SaveWindowPlacement(HWND window, const SettingsStore& store) {
+    if (!::IsWindow(window)) return false;
+    const RegistryKey key = OpenPlacementKey(store);
+    if (!key) return false;
+    if (::IsIconic(window)) return key.SetNumber(kPlacementState, Stored(WindowState::Minimised));
+    if (::IsZoomed(window)) return key.SetNumber(kPlacementState, Stored(WindowState::Maximised));
+
+    RECT rect{};
+    if (!::GetWindowRect(window, &rect)) return false;
+    bool stored = key.SetNumber(kPlacementState, Stored(WindowState::Normal));
+    stored = key.SetNumber(kPlacementLeft, Stored(rect.left)) && stored;
+    stored = key.SetNumber(kPlacementTop, Stored(rect.top)) && stored;
+    stored = key.SetNumber(kPlacementWidth, Stored(rect.right - rect.left)) && stored;
+    stored = key.SetNumber(kPlacementHeight, Stored(rect.bottom - rect.top)) && stored;
+    return stored;
+}
+
+void RestoreWindowPlacement(HWND window, const RECT& defaultRect, WindowState defaultState, bool startHidden,
+                            const SettingsStore& store) {
+    if (!::IsWindow(window)) return;
+    const RegistryKey key = OpenPlacementKey(store);
+    const ScreenRect fallback = FromRect(defaultRect);
+    const std::uint32_t height = key.GetNumber(kPlacementHeight, Stored(fallback.Height()));
+    const std::uint32_t width = key.GetNumber(kPlacementWidth, Stored(fallback.Width()));
+    const std::uint32_t top = key.GetNumber(kPlacementTop, Stored(fallback.top));
+    const std::uint32_t left = key.GetNumber(kPlacementLeft, Stored(fallback.left));
+    RECT rect = ToRect(StoredRectOr(left, top, width, height, fallback));
+    if (!OnSomeMonitor(rect)) rect = defaultRect;
+
+    ::SetWindowPos(window, HWND_TOP, rect.left, rect.top, rect.right - rect.left, rect.bottom - rect.top,
+                   SWP_NOACTIVATE);
+    if (startHidden) return;
+
+    const WindowState state =
+        WindowStateFromStored(key.GetNumber(kPlacementState, Stored(defaultState)));
+    ::ShowWindow(window, ShowCommandFor(state));
+    ::UpdateWindow(window);
+}
+
+RECT DefaultMainWindowRect() {
+    RECT workArea{};
+    if (!::SystemParametersInfoA(SPI_GETWORKAREA, 0, &workArea, 0)) {
+        workArea = {0, 0, ::GetSystemMetrics(SM_CXSCREEN), ::GetSystemMetrics(SM_CYSCREEN)};
+    }
+    const LONG baseUnits = ::GetDialogBaseUnits();
+    return ToRect(CentredDefaultRect(FromRect(workArea), LOWORD(baseUnits), HIWORD(baseUnits)));
+}
