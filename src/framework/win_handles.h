@@ -3,6 +3,7 @@
 
 #include <windows.h>
 #include <objbase.h>
+#include <commctrl.h>
 
 #include "framework/unique_handle.h"
 
@@ -65,6 +66,13 @@ struct Menu {
     static void Close(Handle h) { ::DestroyMenu(h); }
 };
 
+struct ImageList {
+    using Handle = HIMAGELIST;
+    static Handle Invalid() { return nullptr; }
+    static bool IsValid(Handle h) { return h != nullptr; }
+    static void Close(Handle h) { ::ImageList_Destroy(h); }
+};
+
 struct Accelerators {
     using Handle = HACCEL;
     static Handle Invalid() { return nullptr; }
@@ -111,6 +119,7 @@ using UniqueFont = UniqueHandle<handle_traits::GdiObject<HFONT>>;
 using UniqueRegion = UniqueHandle<handle_traits::GdiObject<HRGN>>;
 using UniqueIcon = UniqueHandle<handle_traits::Icon>;
 using UniqueMenu = UniqueHandle<handle_traits::Menu>;
+using UniqueImageList = UniqueHandle<handle_traits::ImageList>;
 using UniqueAccelerators = UniqueHandle<handle_traits::Accelerators>;
 using UniqueWindow = UniqueHandle<handle_traits::Window>;
 using UniqueMemoryDc = UniqueHandle<handle_traits::MemoryDc>;

@@ -22,15 +22,8 @@ bool DateFilter::Passes(int32_t day) const {
     return false;
 }
 
-bool ExistenceCache::Exists(const HistoryIndex& index, uint32_t document) {
-    if (known_.size() < index.DocumentCount()) known_.resize(index.DocumentCount(), -1);
-    int8_t& known = known_[document];
-    if (known < 0) known = exists_(index.Document(document).path) ? 1 : 0;
-    return known == 1;
-}
-
 std::vector<uint32_t> SelectRows(const HistoryIndex& index, const DateFilter& dates, uint32_t extension,
-                                 const ViewSettings& settings, ExistenceCache& existence) {
+                                 const ViewSettings& settings, const DocumentExists& exists) {
     std::vector<uint32_t> rows;
     std::vector<bool> shown(settings.showDuplicates ? 0 : index.IdentityCount(), false);
     const auto& lines = index.Lines();
@@ -39,7 +32,7 @@ std::vector<uint32_t> SelectRows(const HistoryIndex& index, const DateFilter& da
         if (!dates.Passes(line.day)) continue;
         const HistoryDocument& document = index.Document(line.document);
         if (extension != kAllTypes && document.extension != extension) continue;
-        if (!settings.showDeleted && !existence.Exists(index, line.document)) continue;
+        if (!settings.showDeleted && !exists(line.document)) continue;
         if (!settings.showDuplicates) {
             if (shown[document.identity]) continue;
             shown[document.identity] = true;
@@ -50,7 +43,7 @@ std::vector<uint32_t> SelectRows(const HistoryIndex& index, const DateFilter& da
 }
 
 std::vector<uint32_t> SelectTabs(const HistoryIndex& index, const DateFilter& dates, bool showDeleted,
-                                 ExistenceCache& existence) {
+                                 const DocumentExists& exists) {
     std::vector<uint32_t> tabs;
     std::vector<bool> seen;
     for (const HistoryIndex::Line& line : index.Lines()) {
@@ -58,7 +51,7 @@ std::vector<uint32_t> SelectTabs(const HistoryIndex& index, const DateFilter& da
         if (extension == HistoryIndex::kNoExtension) continue;
         if (extension < seen.size() && seen[extension]) continue;
         if (!dates.Passes(line.day)) continue;
-        if (!showDeleted && !existence.Exists(index, line.document)) continue;
+        if (!showDeleted && !exists(line.document)) continue;
         if (seen.size() <= extension) seen.resize(extension + 1, false);
         seen[extension] = true;
         tabs.push_back(extension);

@@ -31,18 +31,9 @@ struct ViewSettings {
     bool showDeleted = true;     // documents that no longer exist
 };
 
-// Whether each document exists, asked at most once per document while the cache lives (one
-// pass): file status is the expensive part of a refresh.
-class ExistenceCache {
-public:
-    explicit ExistenceCache(std::function<bool(const std::string& path)> exists)
-        : exists_(std::move(exists)) {}
-    bool Exists(const HistoryIndex& index, uint32_t document);
-
-private:
-    std::function<bool(const std::string&)> exists_;
-    std::vector<int8_t> known_;  // -1 unknown, 0 missing, 1 exists
-};
+// Whether a document of the index exists. Asked only when deleted documents are hidden, and
+// then at most once per line: callers answer from a cache of file status.
+using DocumentExists = std::function<bool(uint32_t document)>;
 
 inline constexpr uint32_t kAllTypes = UINT32_MAX - 1;
 
@@ -50,12 +41,12 @@ inline constexpr uint32_t kAllTypes = UINT32_MAX - 1;
 // id of the index, or kAllTypes. With duplicates hidden a document keeps its first line that
 // passes the other tests.
 std::vector<uint32_t> SelectRows(const HistoryIndex& index, const DateFilter& dates, uint32_t extension,
-                                 const ViewSettings& settings, ExistenceCache& existence);
+                                 const ViewSettings& settings, const DocumentExists& exists);
 
 // The extension ids that get a tab, in the order they first occur among the lines that pass
 // the date and existence tests.
 std::vector<uint32_t> SelectTabs(const HistoryIndex& index, const DateFilter& dates, bool showDeleted,
-                                 ExistenceCache& existence);
+                                 const DocumentExists& exists);
 
 // The history without the shown lines: every other well-formed line in file order, each with
 // CR LF. `shown` holds indices into the well-formed lines, as SelectRows gives them.

@@ -1,0 +1,220 @@
+// The model's passes over the parsed history, cells on demand, and sorting by precomputed keys.
+#include "tracking/document_list_model.h"
+
+#include <algorithm>
+
+#include "resource.h"
+#include "app/settings_store.h"
+#include "framework/message_box.h"
+#include "framework/wait_cursor.h"
+#include "language/message_table.h"
+#include "language/message_text.h"
+#include "tracking/case_fold.h"
+#include "tracking/document_cells.h"
+#include "tracking/legacy_code_page.h"
+#include "tracking/locale_text.h"
+#include "tracking/recent_scanner.h"
+#include "tracking/system_file_status.h"
+
+namespace {
+
+// How long a document's file status is trusted before it is asked again.
+constexpr uint64_t kStatusLifetimeMs = 10'000;
+
+// 1 January 1970 00:00 UTC, where a missing document's empty date cells sort.
+constexpr uint64_t kUnixEpochFileTime = 116'444'736'000'000'000ull;
+
+UniqueImageList MakeSmallIconList() {
+    return UniqueImageList(::ImageList_Create(16, 16, ILC_COLOR32 | ILC_MASK, 1, 1));
+}
+
+}  // namespace
+
+DocumentListModel::DocumentListModel()
+    : index_(&DecodeLegacyAnsi), status_(MakeSystemFileStatusCache(kStatusLifetimeMs)) {}
+
+DocumentListModel::~DocumentListModel() = default;
+
+bool DocumentListModel::Attach(const std::string& programPath, HWND owner) {
+    owner_ = owner;
+    rowImages_ = MakeSmallIconList();
+    tabImages_ = MakeSmallIconList();
+    rowTypes_ = std::make_unique<ShellTypes>(rowImages_.get());
+    tabTypes_ = std::make_unique<ShellTypes>(tabImages_.get());
+    UniqueIcon missing(static_cast<HICON>(
+        ::LoadImageA(::GetModuleHandleA(nullptr), MAKEINTRESOURCEA(IDI_MISSING_DOCUMENT), IMAGE_ICON, 16, 16, 0)));
+    missingImage_ = missing ? ::ImageList_AddIcon(rowImages_.get(), missing.get()) : -1;
+    return history_.Locate(programPath);
+}
+
+void DocumentListModel::SetScanEnabled(bool enabled) const {
+    if (scanner_) scanner_->SetScanEnabled(enabled);
+}
+
+void DocumentListModel::ReportReadFailure() const { ShowError(owner_, MessageText(kMsgCannotReadHistory)); }
+
+bool DocumentListModel::UpdateIndex() {
+    if (history_.Path().empty()) return false;
+    if (index_.Update(history_.Path()) != HistoryIndex::Refresh::Failed) return true;
+    ReportReadFailure();
+    return false;
+}
+
+const FileStatus& DocumentListModel::Status(uint32_t document) {
+    return status_.Get(document, index_.Document(document).path);
+}
+
+DocumentExists DocumentListModel::ExistsQuery() {
+    return [this](uint32_t document) { return Status(document).exists; };
+}
+
+bool DocumentListModel::BuildTabs(const DateFilter& dates) {
+    if (history_.Path().empty()) return false;
+    SetScanEnabled(false);
+    tabs_.clear();
+    ::ImageList_RemoveAll(tabImages_.get());
+    tabTypes_->Clear();
+    const bool read = UpdateIndex();
+    if (read) {
+        const bool showDeleted = SettingsStore().ReadNumber(Setting::ViewDeleted) != 0;
+        for (uint32_t extension : SelectTabs(index_, dates, showDeleted, ExistsQuery())) {
+            const std::string& text = index_.ExtensionText(extension);
+            const ShellTypes::Type& type = tabTypes_->ForExtension(text);
+            tabs_.push_back({extension, text, type.name, type.image});
+        }
+    }
+    SetScanEnabled(true);
+    return read;
+}
+
+bool DocumentListModel::Fill(const DateFilter& dates, int tab, bool purge) {
+    if (history_.Path().empty()) return false;
+    WaitCursor wait;
+    SetScanEnabled(false);
+    rows_.clear();
+    bool done = UpdateIndex();
+    if (done) {
+        const SettingsStore settings;
+        const ViewSettings view{settings.ReadNumber(Setting::ViewDuplicates) != 0,
+                                settings.ReadNumber(Setting::ViewDeleted) != 0};
+        uint32_t extension = kAllTypes;
+        if (tab >= 0) {
+            // A tab that no longer exists shows nothing rather than everything.
+            extension = static_cast<size_t>(tab) < tabs_.size() ? tabs_[static_cast<size_t>(tab)].extension
+                                                                 : HistoryIndex::kNoExtension;
+        }
+        rows_ = SelectRows(index_, dates, extension, view, ExistsQuery());
+        if (purge) {
+            const std::optional<std::string> kept = HistoryWithoutLines(history_, rows_);
+            if (!kept) {
+                ReportReadFailure();
+                done = false;
+            } else if (!history_.Rewrite(*kept)) {
+                ShowError(owner_, MessageText(kMsgCannotSaveHistory));
+                done = false;
+            }
+        }
+    }
+    SetScanEnabled(true);
+    return done;
+}
+
+bool DocumentListModel::TabExtension(int tab, std::string& extension) const {
+    extension.clear();
+    if (tab < 0 || static_cast<size_t>(tab) >= tabs_.size()) return false;
+    extension = tabs_[static_cast<size_t>(tab)].text;
+    return !extension.empty();
+}
+
+const std::string& DocumentListModel::TabTypeName(size_t tab) const { return tabs_.at(tab).typeName; }
+
+int DocumentListModel::TabImage(size_t tab) const { return tabs_.at(tab).image; }
+
+std::string DocumentListModel::RowPath(size_t row) const {
+    return index_.Document(index_.Lines()[rows_.at(row)].document).path;
+}
+
+bool DocumentListModel::RowExists(size_t row) { return Status(index_.Lines()[rows_.at(row)].document).exists; }
+
+std::string DocumentListModel::CellText(size_t row, int column) {
+    const HistoryIndex::Line& line = index_.Lines()[rows_.at(row)];
+    const std::string& path = index_.Document(line.document).path;
+    switch (column) {
+        case kColumnName: return SplitNameAndFolder(path).name;
+        case kColumnFolder: return SplitNameAndFolder(path).folder;
+        case kColumnAccessed: return FormatDay(line.day);
+        default: break;
+    }
+    const FileStatus& status = Status(line.document);
+    if (!status.exists) return {};
+    switch (column) {
+        case kColumnSize: return std::to_string(SizeInKilobytes(status.size));
+        case kColumnCreated: return FormatFileTime(status.created);
+        case kColumnModified: return FormatFileTime(status.modified);
+        default: return {};
+    }
+}
+
+int DocumentListModel::RowImage(size_t row) {
+    const uint32_t document = index_.Lines()[rows_.at(row)].document;
+    if (!Status(document).exists) return missingImage_;
+    const uint32_t extension = index_.Document(document).extension;
+    return rowTypes_->ForExtension(extension == HistoryIndex::kNoExtension ? std::string()
+                                                                           : index_.ExtensionText(extension))
+        .image;
+}
+
+void DocumentListModel::Sort(int column, bool ascending) {
+    if (rows_.empty() || column < 0 || column >= kColumnCount) return;
+    WaitCursor wait;
+    const auto& lines = index_.Lines();
+
+    // One key per row; names and folders become ranks of their case-folded texts, so the
+    // sort itself compares numbers.
+    std::vector<uint64_t> keyOfDocument;
+    if (column == kColumnName || column == kColumnFolder) {
+        std::vector<uint32_t> documents;
+        std::vector<bool> seen(index_.DocumentCount(), false);
+        for (uint32_t row : rows_) {
+            const uint32_t document = lines[row].document;
+            if (!seen[document]) {
+                seen[document] = true;
+                documents.push_back(document);
+            }
+        }
+        std::vector<std::string> texts(index_.DocumentCount());
+        for (uint32_t document : documents) {
+            const NameAndFolder cells = SplitNameAndFolder(index_.Document(document).path);
+            texts[document] = FoldCase(column == kColumnName ? cells.name : cells.folder);
+        }
+        std::sort(documents.begin(), documents.end(),
+                  [&](uint32_t a, uint32_t b) { return texts[a] < texts[b]; });
+        keyOfDocument.assign(index_.DocumentCount(), 0);
+        for (size_t rank = 0, i = 0; i < documents.size(); ++i) {
+            if (i > 0 && texts[documents[i]] != texts[documents[i - 1]]) rank = i;
+            keyOfDocument[documents[i]] = rank;
+        }
+    }
+    auto keyOf = [&](uint32_t row) -> uint64_t {
+        const uint32_t document = lines[row].document;
+        switch (column) {
+            case kColumnName:
+            case kColumnFolder: return keyOfDocument[document];
+            case kColumnAccessed: return static_cast<uint64_t>(static_cast<int64_t>(lines[row].day) + (int64_t{1} << 40));
+            default: break;
+        }
+        const FileStatus& status = Status(document);
+        if (column == kColumnSize) return status.exists ? SizeInKilobytes(status.size) : 0;
+        if (!status.exists) return kUnixEpochFileTime;
+        return column == kColumnCreated ? status.created : status.modified;
+    };
+    std::vector<std::pair<uint64_t, uint32_t>> keyed;
+    keyed.reserve(rows_.size());
+    for (uint32_t row : rows_) keyed.emplace_back(keyOf(row), row);
+    if (ascending) {
+        std::stable_sort(keyed.begin(), keyed.end(), [](const auto& a, const auto& b) { return a.first < b.first; });
+    } else {
+        std::stable_sort(keyed.begin(), keyed.end(), [](const auto& a, const auto& b) { return a.first > b.first; });
+    }
+    for (size_t i = 0; i < keyed.size(); ++i) rows_[i] = keyed[i].second;
+}
