@@ -112,6 +112,22 @@ int RunAndWait(const std::string& program, const std::vector<std::string>& argum
     return static_cast<int>(code);
 }
 
+std::string AnswerMessageBox() {
+    std::string text;
+    WaitUntil(
+        [&] {
+            HWND box = ::FindWindowA("#32770", "Kestrum");
+            if (!box) return false;
+            char buffer[512] = {};
+            ::GetDlgItemTextA(box, 0xFFFF, buffer, sizeof buffer);  // the text's static control
+            text = buffer;
+            ::PostMessageA(box, WM_COMMAND, IDOK, 0);
+            return true;
+        },
+        std::chrono::seconds(5));
+    return text;
+}
+
 int32_t TodayDayNumber() {
     SYSTEMTIME now;
     ::GetLocalTime(&now);

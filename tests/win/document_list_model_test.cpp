@@ -149,21 +149,6 @@ TEST_F(DocumentListModelTest, ClearingRemovesExactlyTheShownLines) {
     EXPECT_EQ(model_.RowCount(), 3u) << "the purged file is read again";
 }
 
-// Answers the first message box of this process with OK, keeping its text.
-std::string AnswerMessageBox() {
-    std::string text;
-    WaitUntil([&] {
-        HWND box = ::FindWindowA("#32770", "Kestrum");
-        if (!box) return false;
-        char buffer[512] = {};
-        ::GetDlgItemTextA(box, 0xFFFF, buffer, sizeof buffer);
-        text = buffer;
-        ::PostMessageA(box, WM_COMMAND, IDOK, 0);
-        return true;
-    }, 5s);
-    return text;
-}
-
 TEST_F(DocumentListModelTest, AnUnreadableHistorySaysSo) {
     Attach();
     ::DeleteFileA((program_.Path() + "Kestrum.dat").c_str());
