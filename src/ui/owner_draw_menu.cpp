@@ -30,14 +30,6 @@ std::unordered_set<const void*>& LiveRecords() {
     return records;
 }
 
-struct ImageListTraits {
-    using Handle = HIMAGELIST;
-    static Handle Invalid() { return nullptr; }
-    static bool IsValid(Handle h) { return h != nullptr; }
-    static void Close(Handle h) { ::ImageList_Destroy(h); }
-};
-using UniqueImageList = UniqueHandle<ImageListTraits>;
-
 HFONT MenuFont(bool bold) {
     LOGFONTA font{};
     ::GetObjectA(::GetStockObject(DEFAULT_GUI_FONT), sizeof(font), &font);
