@@ -2,6 +2,7 @@
 #pragma once
 
 #include <windows.h>
+#include <commctrl.h>
 #include <objbase.h>
 #include <commctrl.h>
 
@@ -96,6 +97,13 @@ struct MemoryDc {
     static void Close(Handle h) { ::DeleteDC(h); }
 };
 
+struct ImageList {
+    using Handle = HIMAGELIST;
+    static Handle Invalid() { return nullptr; }
+    static bool IsValid(Handle h) { return h != nullptr; }
+    static void Close(Handle h) { ::ImageList_Destroy(h); }
+};
+
 // Memory the shell hands out through the COM task allocator, such as item identifier lists.
 template <typename T>
 struct CoTaskMemory {
@@ -123,5 +131,7 @@ using UniqueImageList = UniqueHandle<handle_traits::ImageList>;
 using UniqueAccelerators = UniqueHandle<handle_traits::Accelerators>;
 using UniqueWindow = UniqueHandle<handle_traits::Window>;
 using UniqueMemoryDc = UniqueHandle<handle_traits::MemoryDc>;
+// Controls never destroy the image lists they are given: their owner keeps one of these.
+using UniqueImageList = UniqueHandle<handle_traits::ImageList>;
 template <typename T>
 using UniqueCoTaskMemory = UniqueHandle<handle_traits::CoTaskMemory<T>>;

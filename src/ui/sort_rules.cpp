@@ -1,0 +1,61 @@
+// Sort state, header clicks, sort keys and the centring of a selected row.
+#include "ui/sort_rules.h"
+
+#include <algorithm>
+
+SortState SortStateFromHeaderValues(std::span<const std::intptr_t> values) {
+    for (std::size_t column = 0; column < values.size(); ++column) {
+        if (values[column] > kHeaderUnsorted) {
+            return {static_cast<int>(column), values[column] == kHeaderAscending};
+        }
+    }
+    return {};
+}
+
+SortState SortStateAfterClick(SortState current, int clickedColumn) {
+    if (current.column < 0) return {clickedColumn, true};
+    if (current.column == clickedColumn) return {clickedColumn, !current.ascending};
+    return {clickedColumn, current.ascending};
+}
+
+std::string_view SortKeyPrefix(std::string_view text) {
+    std::size_t characters = 0;
+    for (std::size_t i = 0; i < text.size(); ++i) {
+        // A continuation byte (10xxxxxx) belongs to the character before it.
+        if ((static_cast<unsigned char>(text[i]) & 0xC0) == 0x80) continue;
+        if (characters == kSortKeyLength) return text.substr(0, i);
+        ++characters;
+    }
+    return text;
+}
+
+int ClampRowIndex(int index, int rowCount) {
+    if (rowCount <= 0 || index < 0) return -1;
+    return std::min(index, rowCount - 1);
+}
+
+int ScrollTargetForRow(int row, int rowCount, int topRow, int rowsPerPage, bool centre) {
+    if (!centre || rowCount <= 0) return row;
+    const int half = std::max(rowsPerPage, 0) / 2;
+    const int middle = topRow + half;
+    if (row < middle) return std::max(row - half, 0);
+    if (row > middle) return std::min(row + half, rowCount - 1);
+    return row;
+}
+
+std::vector<int> RowsAfterReorder(std::span<const int> oldRows, std::span<const int> newToOld) {
+    std::vector<int> oldToNew(newToOld.size(), -1);
+    for (std::size_t now = 0; now < newToOld.size(); ++now) {
+        const int old = newToOld[now];
+        if (old >= 0 && static_cast<std::size_t>(old) < oldToNew.size()) oldToNew[static_cast<std::size_t>(old)] = static_cast<int>(now);
+    }
+    std::vector<int> moved;
+    moved.reserve(oldRows.size());
+    for (const int old : oldRows) {
+        if (old >= 0 && static_cast<std::size_t>(old) < oldToNew.size() && oldToNew[static_cast<std::size_t>(old)] >= 0) {
+            moved.push_back(oldToNew[static_cast<std::size_t>(old)]);
+        }
+    }
+    std::sort(moved.begin(), moved.end());
+    return moved;
+}
