@@ -4,7 +4,6 @@
 #include <windows.h>
 #include <commctrl.h>
 #include <objbase.h>
-#include <commctrl.h>
 
 #include "framework/unique_handle.h"
 
@@ -97,13 +96,6 @@ struct MemoryDc {
     static void Close(Handle h) { ::DeleteDC(h); }
 };
 
-struct ImageList {
-    using Handle = HIMAGELIST;
-    static Handle Invalid() { return nullptr; }
-    static bool IsValid(Handle h) { return h != nullptr; }
-    static void Close(Handle h) { ::ImageList_Destroy(h); }
-};
-
 // Memory the shell hands out through the COM task allocator, such as item identifier lists.
 template <typename T>
 struct CoTaskMemory {
@@ -132,6 +124,5 @@ using UniqueAccelerators = UniqueHandle<handle_traits::Accelerators>;
 using UniqueWindow = UniqueHandle<handle_traits::Window>;
 using UniqueMemoryDc = UniqueHandle<handle_traits::MemoryDc>;
 // Controls never destroy the image lists they are given: their owner keeps one of these.
-using UniqueImageList = UniqueHandle<handle_traits::ImageList>;
 template <typename T>
 using UniqueCoTaskMemory = UniqueHandle<handle_traits::CoTaskMemory<T>>;
