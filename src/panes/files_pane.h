@@ -1,0 +1,68 @@
+// The files pane: the type tabs above the document list, filling the right of the main window.
+#pragma once
+
+#include <windows.h>
+
+#include <string>
+#include <vector>
+
+#include "framework/dialog.h"
+#include "tracking/files_list_ctrl.h"
+
+class DocumentListModel;
+
+// What the pane asks of the main window.
+class FilesPaneHost {
+public:
+    virtual ~FilesPaneHost() = default;
+    // Refills the list for a type tab (-1: all types); the user picked another tab.
+    virtual bool FillList(int tab) = 0;
+    // Rebuilds tabs and list, after the tab texts changed.
+    virtual bool RebuildView() = 0;
+};
+
+class CDialogFiles : public CDialog {
+public:
+    // Child window identifier of the pane in the main window.
+    static constexpr UINT kChildId = 1030;
+
+    CDialogFiles(DocumentListModel& model, FilesPaneHost& host);
+
+    // Creates the pane (dialog 137) as a child of the frame, sets up its list (which attaches
+    // the Recent-folder scanner and starts the watcher) and hands list and tabs to the model.
+    bool CreatePane(HWND frame);
+
+    // The tab strip (tabs are rebuilt from the model's tabs).
+    int SelectedTab() const;  // -1 when none is selected; 0 without a list
+    int TabCount() const;
+    void SelectTab(int tab);
+    void ShowTabs();  // the model's tabs, with names when ViewTabText is on
+
+    // The list.
+    int RowCount() const;
+    bool ListIsEmpty() const;
+    // Paths of the selected rows (Folder + Name), each once whatever its case; missing files
+    // only with `includeMissing`. True when at least one was collected.
+    bool GetSelectedDocuments(std::vector<std::string>& paths, bool includeMissing) const;
+    bool HasSelectedDocuments(bool includeMissing) const;
+    CFilesListCtrl* ListControl();
+
+    // Hidden while the list is empty or all types are listed together; lays the pane out.
+    void ShowOrHideTabStrip();
+    // Tabs with names (on) or fixed-width icon-only tabs (off); rebuilds when there are tabs.
+    void SetTextLabels(bool on);
+
+protected:
+    const MessageMap& Map() const override;
+    bool OnInitDialog() override;
+
+private:
+    void Layout();
+    LRESULT OnSize(const SizeArgs& args);
+    LRESULT OnTabChanged(NMHDR& header);
+
+    DocumentListModel& model_;
+    FilesPaneHost& host_;
+    CFilesListCtrl list_;
+    HWND tabs_ = nullptr;
+};
