@@ -94,3 +94,8 @@
 #define IDR_TOOLBAR_LARGE    129
 #define IDB_NOTE             158  // tray note picture, 240 x 240
 #define IDB_ABOUT_BANNER     166  // About box banner, 400 x 120
+
+// The files pane: the type tabs above the document list.
+#define IDD_FILES_PANE 137
+#define IDC_FILES_TABS 1027
+#define IDC_FILES_LIST 1032
