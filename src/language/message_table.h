@@ -4,7 +4,7 @@
 #include <string_view>
 
 // Message IDs used by code (the table holds every ID; these are the ones named in code).
-enum MessageId : unsigned {
+enum MessageTextId : unsigned {
     kMsgOldPasswordWrong = 1000,
     kMsgPasswordsDiffer = 1010,
     kMsgPasswordChanged = 1020,

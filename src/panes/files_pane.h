@@ -7,6 +7,7 @@
 #include <vector>
 
 #include "framework/dialog.h"
+#include "framework/message_args.h"
 #include "tracking/files_list_ctrl.h"
 
 class DocumentListModel;

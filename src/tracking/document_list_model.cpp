@@ -164,7 +164,7 @@ int DocumentListModel::RowImage(size_t row) {
         .image;
 }
 
-void DocumentListModel::Sort(int column, bool ascending) {
+void DocumentListModel::Sort(int column, bool ascending, std::vector<int>* newToOld) {
     if (rows_.empty() || column < 0 || column >= kColumnCount) return;
     WaitCursor wait;
     const auto& lines = index_.Lines();
@@ -208,13 +208,22 @@ void DocumentListModel::Sort(int column, bool ascending) {
         if (!status.exists) return kUnixEpochFileTime;
         return column == kColumnCreated ? status.created : status.modified;
     };
-    std::vector<std::pair<uint64_t, uint32_t>> keyed;
+    struct Keyed {
+        uint64_t key;
+        uint32_t line;
+        int position;
+    };
+    std::vector<Keyed> keyed;
     keyed.reserve(rows_.size());
-    for (uint32_t row : rows_) keyed.emplace_back(keyOf(row), row);
+    for (size_t i = 0; i < rows_.size(); ++i) keyed.push_back({keyOf(rows_[i]), rows_[i], static_cast<int>(i)});
     if (ascending) {
-        std::stable_sort(keyed.begin(), keyed.end(), [](const auto& a, const auto& b) { return a.first < b.first; });
+        std::stable_sort(keyed.begin(), keyed.end(), [](const Keyed& a, const Keyed& b) { return a.key < b.key; });
     } else {
-        std::stable_sort(keyed.begin(), keyed.end(), [](const auto& a, const auto& b) { return a.first > b.first; });
+        std::stable_sort(keyed.begin(), keyed.end(), [](const Keyed& a, const Keyed& b) { return a.key > b.key; });
     }
-    for (size_t i = 0; i < keyed.size(); ++i) rows_[i] = keyed[i].second;
+    if (newToOld) newToOld->resize(keyed.size());
+    for (size_t i = 0; i < keyed.size(); ++i) {
+        rows_[i] = keyed[i].line;
+        if (newToOld) (*newToOld)[i] = keyed[i].position;
+    }
 }

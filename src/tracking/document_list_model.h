@@ -72,8 +72,9 @@ public:
 
     // Orders the rows by a column. Names and folders compare without regard to case, sizes
     // as numbers, dates by time; a missing document's empty cells count as 1 January 1970.
-    // Rows that compare equal keep their history order.
-    void Sort(int column, bool ascending);
+    // Rows that compare equal keep their history order. `newToOld`, when given, receives the
+    // old position of the row now at each position.
+    void Sort(int column, bool ascending, std::vector<int>* newToOld = nullptr);
 
     // File status is kept for a few seconds; commands that change files forget it.
     void ForgetFileStatus() { status_.ForgetAll(); }

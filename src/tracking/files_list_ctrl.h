@@ -49,8 +49,6 @@ protected:
     bool OnListNotify(NMHDR& header, LRESULT& result) override;
 
 private:
-    void ShowContextMenu(POINT screen);
-
     DocumentListModel& model_;
     HWND mainWindow_ = nullptr;
     RecentScanner scanner_;

@@ -1,0 +1,106 @@
+// The document list control: an owner-data view of the model, sorted by the model, with the
+// Recent-folder scanner that records openings into the model's history.
+#include "tracking/files_list_ctrl.h"
+
+#include <algorithm>
+
+#include "app/settings_store.h"
+#include "language/message_table.h"
+#include "language/message_text.h"
+#include "resource.h"
+#include "tracking/document_list_model.h"
+#include "tracking/recent_folder.h"
+
+namespace {
+
+constexpr unsigned kColumnHeadings[kColumnCount] = {kMsgColumnName,     kMsgColumnFolder,  kMsgColumnSize,
+                                                    kMsgColumnAccessed, kMsgColumnCreated, kMsgColumnModified};
+constexpr Setting kColumnWidths[kColumnCount] = {Setting::ColWidth0, Setting::ColWidth1, Setting::ColWidth2,
+                                                 Setting::ColWidth3, Setting::ColWidth4, Setting::ColWidth5};
+constexpr unsigned kOpenCommand = 57601;
+
+}  // namespace
+
+CFilesListCtrl::CFilesListCtrl(DocumentListModel& model) : model_(model) {}
+
+CFilesListCtrl::~CFilesListCtrl() { watcher_.Stop(); }
+
+bool CFilesListCtrl::Attach(HWND pane, HWND mainWindow, std::function<void()> onAppended) {
+    mainWindow_ = mainWindow;
+    if (!Setup(pane, IDI_SORT_ASCENDING, IDI_SORT_DESCENDING, kControlId, LVS_OWNERDATA)) return false;
+    ::SendMessageA(hwnd(), LVM_SETIMAGELIST, LVSIL_SMALL, reinterpret_cast<LPARAM>(model_.RowImages()));
+    const SettingsStore settings;
+    for (int column = 0; column < kColumnCount; ++column) {
+        std::string heading = MessageText(kColumnHeadings[column]);
+        if (column == kColumnSize) heading += " (KB)";
+        AddColumn(heading, static_cast<int>(settings.ReadNumber(kColumnWidths[column])));
+    }
+    model_.SetScanner(&scanner_);
+    appender_ = std::make_unique<HistoryAppender>(model_.History(), scanner_, hwnd(), std::move(onAppended));
+    if (!scanner_.Attach(RecentFolderPath())) return false;
+    watcher_.Start(mainWindow, scanner_.Folder());
+    return true;
+}
+
+void CFilesListCtrl::ScanRecentFolder() {
+    if (!::IsWindow(hwnd()) || !appender_) return;
+    if (scanner_.Scan(*appender_) > 0) SortAgain();
+}
+
+void CFilesListCtrl::ShowRows() {
+    // LVSICF_NOSCROLL keeps the view where it was when the count changes under it.
+    ::SendMessageA(hwnd(), LVM_SETITEMCOUNT, static_cast<WPARAM>(model_.RowCount()), LVSICF_NOSCROLL);
+    ::InvalidateRect(hwnd(), nullptr, FALSE);
+}
+
+void CFilesListCtrl::SortByStoredKey() {
+    const SettingsStore settings;
+    const int column = static_cast<int>(settings.ReadNumber(Setting::FilesSort));
+    Sort(std::clamp(column, 0, kColumnCount - 1), settings.ReadNumber(Setting::FilesSortAsc) != 0);
+}
+
+std::vector<int> CFilesListCtrl::SelectedRows() const {
+    std::vector<int> rows;
+    for (int row = SelectedIndex(-1); row >= 0; row = SelectedIndex(row)) rows.push_back(row);
+    return rows;
+}
+
+int CFilesListCtrl::ColumnWidth(int column) const {
+    return static_cast<int>(::SendMessageA(hwnd(), LVM_GETCOLUMNWIDTH, static_cast<WPARAM>(column), 0));
+}
+
+bool CFilesListCtrl::SortOwnerData(int column, bool ascending, std::vector<int>& newToOld) {
+    model_.Sort(column, ascending, &newToOld);
+    ::InvalidateRect(hwnd(), nullptr, FALSE);
+    return true;
+}
+
+void CFilesListCtrl::OnSortClicked(int column, bool ascending) {
+    if (ColumnCount() == 0 || RowCount() == 0) return;  // the header changes, nothing is stored
+    Sort(column, ascending);
+    const SettingsStore settings;
+    settings.WriteNumber(Setting::FilesSort, static_cast<uint32_t>(column));
+    settings.WriteNumber(Setting::FilesSortAsc, ascending ? 1 : 0);
+}
+
+bool CFilesListCtrl::OnListNotify(NMHDR& header, LRESULT& result) {
+    switch (header.code) {
+        case LVN_GETDISPINFOA: {
+            LVITEMA& item = reinterpret_cast<NMLVDISPINFOA&>(header).item;
+            if (item.iItem < 0 || static_cast<size_t>(item.iItem) >= model_.RowCount()) return true;
+            if (item.mask & LVIF_TEXT) {
+                cellBuffer_ = model_.CellText(static_cast<size_t>(item.iItem), item.iSubItem);
+                item.pszText = cellBuffer_.data();
+            }
+            if (item.mask & LVIF_IMAGE) item.iImage = model_.RowImage(static_cast<size_t>(item.iItem));
+            result = 0;
+            return true;
+        }
+        case NM_DBLCLK:
+            ::SendMessageA(mainWindow_, WM_COMMAND, kOpenCommand, 0);
+            result = 0;
+            return true;
+        default:
+            return false;
+    }
+}

@@ -1,0 +1,233 @@
+// The files pane with its owner-data document list, in a test window standing in for the frame.
+#include "panes/files_pane.h"
+
+#include <gtest/gtest.h>
+#include <shlobj.h>
+
+#include "app/settings_store.h"
+#include "framework/com_ptr.h"
+#include "framework/program_path.h"
+#include "framework/window.h"
+#include "tracking/document_list_model.h"
+#include "tracking/recent_watcher.h"
+#include "wine_test_support.h"
+
+using namespace testsupport;
+
+namespace {
+
+std::string Line(int32_t day, const std::string& path) { return std::to_string(day) + ".500000 " + path + "\r\n"; }
+
+// A window with the frame's two refresh operations, as simple as the pane needs them.
+class TestFrame : public CWindow, public FilesPaneHost {
+public:
+    explicit TestFrame(DocumentListModel& model) : model_(model), pane_(model, *this) {}
+
+    bool Open() {
+        RegisterWindowClass({.name = "KestrumFilesPaneTest"});
+        if (!Create({.className = "KestrumFilesPaneTest", .title = "test", .width = 800, .height = 500})) return false;
+        return pane_.CreatePane(hwnd());
+    }
+
+    bool RebuildView() override {
+        ++rebuilds;
+        if (!model_.BuildTabs(DateFilter::All())) return false;
+        pane_.ShowTabs();
+        return FillList(SettingsStore().ReadNumber(Setting::ViewTypesAll) ? -1 : 0);
+    }
+    bool FillList(int tab) override {
+        lastTab = tab;
+        const bool filled = model_.Fill(DateFilter::All(), tab, false);
+        pane_.ListControl()->ShowRows();
+        pane_.ListControl()->SortByStoredKey();
+        pane_.ShowOrHideTabStrip();
+        return filled;
+    }
+
+    CDialogFiles& Pane() { return pane_; }
+    int rebuilds = 0;
+    int lastTab = -2;
+
+protected:
+    const MessageMap& Map() const override {
+        static constexpr MessageEntry kMessages[] = {route::Message<WM_RECENT_CHANGED, &TestFrame::OnRecentChanged>()};
+        static constexpr MessageMap kMap{.messages = kMessages};
+        return kMap;
+    }
+    void OnRecentChanged() { pane_.ListControl()->ScanRecentFolder(); }
+
+private:
+    DocumentListModel& model_;
+    CDialogFiles pane_;
+};
+
+class FilesPaneTest : public testing::Test {
+protected:
+    void SetUp() override {
+        ::RegDeleteTreeA(HKEY_CURRENT_USER, "Software\\Quillon Works\\Kestrum");
+        ClearRecentFolder();
+        today_ = TodayDayNumber();
+    }
+    void TearDown() override {
+        ::RegDeleteTreeA(HKEY_CURRENT_USER, "Software\\Quillon Works\\Kestrum");
+        ::DeleteFileA(HistoryPath().c_str());
+    }
+
+    std::string Doc(const std::string& name, size_t bytes) {
+        const std::string path = documents_.Path() + name;
+        WriteFile(path, std::string(bytes, 'x'));
+        return path;
+    }
+    // Gives the model the scratch history: the pane attaches it to the test program's own
+    // path, so the history is put there first.
+    void Open(const std::string& history) {
+        WriteFile(HistoryPath(), history);
+        ASSERT_TRUE(frame_.Open());
+        frame_.RebuildView();
+    }
+    static std::string HistoryPath() {
+        std::string path = ProgramPath();
+        return path.substr(0, path.size() - 3) + "dat";
+    }
+    HWND List() { return frame_.Pane().ListControl()->hwnd(); }
+    HWND Tabs() { return ::GetDlgItem(frame_.Pane().hwnd(), 1027); }
+    // Shown in its own right (the test frame itself is never shown).
+    bool TabsShown() { return (::GetWindowLongPtrA(Tabs(), GWL_STYLE) & WS_VISIBLE) != 0; }
+    std::string Cell(int row, int column) {
+        char text[1024] = {};
+        LVITEMA item{};
+        item.iSubItem = column;
+        item.pszText = text;
+        item.cchTextMax = sizeof text;
+        ::SendMessageA(List(), LVM_GETITEMTEXTA, static_cast<WPARAM>(row), reinterpret_cast<LPARAM>(&item));
+        return text;
+    }
+    void ClickHeader(int column) {
+        NMLISTVIEW click{};
+        click.hdr.hwndFrom = List();
+        click.hdr.idFrom = CFilesListCtrl::kControlId;
+        click.hdr.code = LVN_COLUMNCLICK;
+        click.iItem = -1;
+        click.iSubItem = column;
+        ::SendMessageA(frame_.Pane().hwnd(), WM_NOTIFY, CFilesListCtrl::kControlId, reinterpret_cast<LPARAM>(&click));
+    }
+    void SelectRows(std::initializer_list<int> rows) {
+        for (int row : rows) {
+            LVITEMA item{};
+            item.stateMask = LVIS_SELECTED;
+            item.state = LVIS_SELECTED;
+            ::SendMessageA(List(), LVM_SETITEMSTATE, static_cast<WPARAM>(row), reinterpret_cast<LPARAM>(&item));
+        }
+    }
+
+    ComInit com_;
+    ScratchFolder documents_{"kestrum-pane-docs"};
+    DocumentListModel model_;
+    TestFrame frame_{model_};
+    int32_t today_ = 0;
+};
+
+TEST_F(FilesPaneTest, ShowsTheModelsRowsWithTheirCellsAndHeaders) {
+    const std::string a = Doc("a report.txt", 3000);
+    Open(Line(today_, a) + Line(today_, Doc("b.pdf", 10)));
+    EXPECT_EQ(frame_.Pane().TabCount(), 2);
+    ASSERT_EQ(::SendMessageA(List(), LVM_GETITEMCOUNT, 0, 0), 1) << "the first tab, txt";
+    EXPECT_EQ(Cell(0, kColumnName), "a report.txt");
+    EXPECT_EQ(Cell(0, kColumnFolder), documents_.Path());
+    EXPECT_EQ(Cell(0, kColumnSize), "2");
+    char heading[64] = {};
+    HDITEMA item{};
+    item.mask = HDI_TEXT;
+    item.pszText = heading;
+    item.cchTextMax = sizeof heading;
+    ::SendMessageA(reinterpret_cast<HWND>(::SendMessageA(List(), LVM_GETHEADER, 0, 0)), HDM_GETITEMA, 2,
+                   reinterpret_cast<LPARAM>(&item));
+    EXPECT_STREQ(heading, "Size (KB)");
+}
+
+TEST_F(FilesPaneTest, PickingATabRefillsTheList) {
+    Open(Line(today_, Doc("a.txt", 1)) + Line(today_, Doc("b.pdf", 1)) + Line(today_, Doc("c.pdf", 1)));
+    frame_.Pane().SelectTab(1);
+    NMHDR change{Tabs(), 1027, static_cast<UINT>(TCN_SELCHANGE)};
+    ::SendMessageA(frame_.Pane().hwnd(), WM_NOTIFY, 1027, reinterpret_cast<LPARAM>(&change));
+    EXPECT_EQ(frame_.lastTab, 1);
+    EXPECT_EQ(frame_.Pane().RowCount(), 2);
+}
+
+TEST_F(FilesPaneTest, HeaderClicksSortAndAreStoredOnlyWithRows) {
+    SettingsStore settings;
+    Open(Line(today_, Doc("ten.txt", 10 * 1024)) + Line(today_, Doc("nine.txt", 9 * 1024)) +
+         Line(today_, Doc("big.txt", 100 * 1024)));
+    ClickHeader(kColumnSize);
+    EXPECT_EQ(Cell(0, kColumnName), "nine.txt");
+    EXPECT_EQ(Cell(2, kColumnName), "big.txt");
+    EXPECT_EQ(settings.ReadNumber(Setting::FilesSort), 2u);
+    EXPECT_EQ(settings.ReadNumber(Setting::FilesSortAsc), 1u);
+    ClickHeader(kColumnSize);
+    EXPECT_EQ(Cell(0, kColumnName), "big.txt");
+    EXPECT_EQ(settings.ReadNumber(Setting::FilesSortAsc), 0u);
+    ClickHeader(kColumnName);  // the direction carries over
+    EXPECT_EQ(Cell(0, kColumnName), "ten.txt");
+    EXPECT_EQ(settings.ReadNumber(Setting::FilesSort), 0u);
+    EXPECT_EQ(settings.ReadNumber(Setting::FilesSortAsc), 0u);
+}
+
+TEST_F(FilesPaneTest, AnEmptyListStoresNoSortKey) {
+    Open("");
+    ClickHeader(kColumnModified);
+    EXPECT_EQ(SettingsStore().ReadNumber(Setting::FilesSort), 0u);
+}
+
+TEST_F(FilesPaneTest, SelectedDocumentsAreEachPathOnceAndMissingOnlyWhenAsked) {
+    const std::string a = Doc("a.txt", 1);
+    const std::string gone = documents_.Path() + "gone.txt";
+    Open(Line(today_, a) + Line(today_, a) + Line(today_, gone));
+    SelectRows({0, 1});
+    std::vector<std::string> paths;
+    EXPECT_TRUE(frame_.Pane().GetSelectedDocuments(paths, false));
+    EXPECT_EQ(paths, std::vector<std::string>{a});
+    SelectRows({2});
+    EXPECT_TRUE(frame_.Pane().GetSelectedDocuments(paths, true));
+    EXPECT_EQ(paths, (std::vector<std::string>{a, gone}));
+}
+
+TEST_F(FilesPaneTest, TheTabStripHidesForAnEmptyListAndForAllTypes) {
+    Open("");
+    EXPECT_FALSE(TabsShown());
+    EXPECT_TRUE(frame_.Pane().ListIsEmpty());
+    ASSERT_TRUE(model_.History().Append(Line(today_, Doc("a.txt", 1))));
+    frame_.RebuildView();
+    EXPECT_TRUE(TabsShown()) << "the first row brings the tab strip back";
+    SettingsStore().WriteNumber(Setting::ViewTypesAll, 1);
+    frame_.RebuildView();
+    EXPECT_FALSE(TabsShown());
+    EXPECT_EQ(frame_.lastTab, -1);
+}
+
+TEST_F(FilesPaneTest, TextLabelsOffGivesIconOnlyTabsAndRebuilds) {
+    Open(Line(today_, Doc("a.txt", 1)));
+    const int before = frame_.rebuilds;
+    SettingsStore().WriteNumber(Setting::ViewTabText, 0);
+    frame_.Pane().SetTextLabels(false);
+    EXPECT_TRUE(::GetWindowLongPtrA(Tabs(), GWL_STYLE) & TCS_FIXEDWIDTH);
+    EXPECT_EQ(frame_.rebuilds, before + 1);
+    char text[64] = "unchanged";
+    TCITEMA item{};
+    item.mask = TCIF_TEXT;
+    item.pszText = text;
+    item.cchTextMax = sizeof text;
+    ::SendMessageA(Tabs(), TCM_GETITEMA, 0, reinterpret_cast<LPARAM>(&item));
+    EXPECT_STREQ(text, "");
+}
+
+TEST_F(FilesPaneTest, ARecordedOpeningRebuildsTheView) {
+    Open("");
+    const int before = frame_.rebuilds;
+    const std::string opened = Doc("opened.txt", 1);
+    ::SHAddToRecentDocs(SHARD_PATHA, opened.c_str());
+    ASSERT_TRUE(WaitUntil([&] { return frame_.rebuilds > before; }, std::chrono::seconds(10)));
+    EXPECT_EQ(frame_.Pane().RowCount(), 1);
+    EXPECT_EQ(Cell(0, kColumnName), "opened.txt");
+}
+
+}  // namespace
