@@ -37,13 +37,11 @@ DocumentListModel::~DocumentListModel() = default;
 
 bool DocumentListModel::Attach(const std::string& programPath, HWND owner) {
     owner_ = owner;
-    rowImages_ = MakeSmallIconList();
-    tabImages_ = MakeSmallIconList();
-    rowTypes_ = std::make_unique<ShellTypes>(rowImages_.get());
-    tabTypes_ = std::make_unique<ShellTypes>(tabImages_.get());
+    images_ = MakeSmallIconList();
+    types_ = std::make_unique<ShellTypes>(images_.get());
     UniqueIcon missing(static_cast<HICON>(
         ::LoadImageA(::GetModuleHandleA(nullptr), MAKEINTRESOURCEA(IDI_MISSING_DOCUMENT), IMAGE_ICON, 16, 16, 0)));
-    missingImage_ = missing ? ::ImageList_AddIcon(rowImages_.get(), missing.get()) : -1;
+    missingImage_ = missing ? ::ImageList_AddIcon(images_.get(), missing.get()) : -1;
     return history_.Locate(programPath);
 }
 
@@ -55,7 +53,14 @@ void DocumentListModel::ReportReadFailure() const { ShowError(owner_, MessageTex
 
 bool DocumentListModel::UpdateIndex() {
     if (history_.Path().empty()) return false;
-    if (index_.Update(history_.Path()) != HistoryIndex::Refresh::Failed) return true;
+    const HistoryIndex::Refresh refresh = index_.Update(history_.Path());
+    if (refresh == HistoryIndex::Refresh::Rebuilt || refresh == HistoryIndex::Refresh::Failed) {
+        // Document numbers start afresh: nothing known under the old ones still applies.
+        status_.ForgetAll();
+        nameRanks_.clear();
+        folderRanks_.clear();
+    }
+    if (refresh != HistoryIndex::Refresh::Failed) return true;
     ReportReadFailure();
     return false;
 }
@@ -72,14 +77,12 @@ bool DocumentListModel::BuildTabs(const DateFilter& dates) {
     if (history_.Path().empty()) return false;
     SetScanEnabled(false);
     tabs_.clear();
-    ::ImageList_RemoveAll(tabImages_.get());
-    tabTypes_->Clear();
     const bool read = UpdateIndex();
     if (read) {
         const bool showDeleted = SettingsStore().ReadNumber(Setting::ViewDeleted) != 0;
         for (uint32_t extension : SelectTabs(index_, dates, showDeleted, ExistsQuery())) {
             const std::string& text = index_.ExtensionText(extension);
-            const ShellTypes::Type& type = tabTypes_->ForExtension(text);
+            const ShellTypes::Type& type = types_->ForExtension(text);
             tabs_.push_back({extension, text, type.name, type.image});
         }
     }
@@ -159,71 +162,75 @@ int DocumentListModel::RowImage(size_t row) {
     const uint32_t document = index_.Lines()[rows_.at(row)].document;
     if (!Status(document).exists) return missingImage_;
     const uint32_t extension = index_.Document(document).extension;
-    return rowTypes_->ForExtension(extension == HistoryIndex::kNoExtension ? std::string()
+    return types_->ForExtension(extension == HistoryIndex::kNoExtension ? std::string()
                                                                            : index_.ExtensionText(extension))
         .image;
+}
+
+const std::vector<uint32_t>& DocumentListModel::TextRanks(int column) {
+    std::vector<uint32_t>& ranks = column == kColumnName ? nameRanks_ : folderRanks_;
+    const size_t count = index_.DocumentCount();
+    if (ranks.size() == count) return ranks;
+    std::vector<std::string> texts(count);
+    for (uint32_t document = 0; document < count; ++document) {
+        const NameAndFolder cells = SplitNameAndFolder(index_.Document(document).path);
+        texts[document] = FoldCase(column == kColumnName ? cells.name : cells.folder);
+    }
+    std::vector<uint32_t> order(count);
+    for (uint32_t document = 0; document < count; ++document) order[document] = document;
+    std::sort(order.begin(), order.end(), [&](uint32_t a, uint32_t b) { return texts[a] < texts[b]; });
+    ranks.assign(count, 0);
+    for (uint32_t i = 0, rank = 0; i < count; ++i) {
+        if (i > 0 && texts[order[i]] != texts[order[i - 1]]) rank = i;
+        ranks[order[i]] = rank;
+    }
+    return ranks;
 }
 
 void DocumentListModel::Sort(int column, bool ascending, std::vector<int>* newToOld) {
     if (rows_.empty() || column < 0 || column >= kColumnCount) return;
     WaitCursor wait;
     const auto& lines = index_.Lines();
+    std::vector<int> order(rows_.size());
+    for (size_t i = 0; i < order.size(); ++i) order[i] = static_cast<int>(i);
 
-    // One key per row; names and folders become ranks of their case-folded texts, so the
-    // sort itself compares numbers.
-    std::vector<uint64_t> keyOfDocument;
     if (column == kColumnName || column == kColumnFolder) {
-        std::vector<uint32_t> documents;
-        std::vector<bool> seen(index_.DocumentCount(), false);
-        for (uint32_t row : rows_) {
-            const uint32_t document = lines[row].document;
-            if (!seen[document]) {
-                seen[document] = true;
-                documents.push_back(document);
+        // Ranks are small numbers: a counting sort keeps equal rows in order in linear time.
+        const std::vector<uint32_t>& ranks = TextRanks(column);
+        const size_t buckets = ranks.size() + 1;
+        std::vector<size_t> start(buckets + 1, 0);
+        auto bucketOf = [&](int position) {
+            const uint32_t rank = ranks[lines[rows_[static_cast<size_t>(position)]].document];
+            return ascending ? rank : static_cast<uint32_t>(buckets - 1 - rank);
+        };
+        for (int position : order) ++start[bucketOf(position) + 1];
+        for (size_t b = 1; b <= buckets; ++b) start[b] += start[b - 1];
+        std::vector<int> sorted(order.size());
+        for (int position : order) sorted[start[bucketOf(position)]++] = position;
+        order = std::move(sorted);
+    } else {
+        std::vector<uint64_t> keys(rows_.size());
+        for (size_t i = 0; i < rows_.size(); ++i) {
+            const HistoryIndex::Line& line = lines[rows_[i]];
+            if (column == kColumnAccessed) {
+                keys[i] = static_cast<uint64_t>(static_cast<int64_t>(line.day) + (int64_t{1} << 40));
+                continue;
+            }
+            const FileStatus& status = Status(line.document);
+            if (column == kColumnSize) {
+                keys[i] = status.exists ? SizeInKilobytes(status.size) : 0;
+            } else {
+                keys[i] = !status.exists ? kUnixEpochFileTime : column == kColumnCreated ? status.created : status.modified;
             }
         }
-        std::vector<std::string> texts(index_.DocumentCount());
-        for (uint32_t document : documents) {
-            const NameAndFolder cells = SplitNameAndFolder(index_.Document(document).path);
-            texts[document] = FoldCase(column == kColumnName ? cells.name : cells.folder);
-        }
-        std::sort(documents.begin(), documents.end(),
-                  [&](uint32_t a, uint32_t b) { return texts[a] < texts[b]; });
-        keyOfDocument.assign(index_.DocumentCount(), 0);
-        for (size_t rank = 0, i = 0; i < documents.size(); ++i) {
-            if (i > 0 && texts[documents[i]] != texts[documents[i - 1]]) rank = i;
-            keyOfDocument[documents[i]] = rank;
+        if (ascending) {
+            std::stable_sort(order.begin(), order.end(), [&](int a, int b) { return keys[a] < keys[b]; });
+        } else {
+            std::stable_sort(order.begin(), order.end(), [&](int a, int b) { return keys[a] > keys[b]; });
         }
     }
-    auto keyOf = [&](uint32_t row) -> uint64_t {
-        const uint32_t document = lines[row].document;
-        switch (column) {
-            case kColumnName:
-            case kColumnFolder: return keyOfDocument[document];
-            case kColumnAccessed: return static_cast<uint64_t>(static_cast<int64_t>(lines[row].day) + (int64_t{1} << 40));
-            default: break;
-        }
-        const FileStatus& status = Status(document);
-        if (column == kColumnSize) return status.exists ? SizeInKilobytes(status.size) : 0;
-        if (!status.exists) return kUnixEpochFileTime;
-        return column == kColumnCreated ? status.created : status.modified;
-    };
-    struct Keyed {
-        uint64_t key;
-        uint32_t line;
-        int position;
-    };
-    std::vector<Keyed> keyed;
-    keyed.reserve(rows_.size());
-    for (size_t i = 0; i < rows_.size(); ++i) keyed.push_back({keyOf(rows_[i]), rows_[i], static_cast<int>(i)});
-    if (ascending) {
-        std::stable_sort(keyed.begin(), keyed.end(), [](const Keyed& a, const Keyed& b) { return a.key < b.key; });
-    } else {
-        std::stable_sort(keyed.begin(), keyed.end(), [](const Keyed& a, const Keyed& b) { return a.key > b.key; });
-    }
-    if (newToOld) newToOld->resize(keyed.size());
-    for (size_t i = 0; i < keyed.size(); ++i) {
-        rows_[i] = keyed[i].line;
-        if (newToOld) (*newToOld)[i] = keyed[i].position;
-    }
+    std::vector<uint32_t> sortedRows(rows_.size());
+    for (size_t i = 0; i < order.size(); ++i) sortedRows[i] = rows_[static_cast<size_t>(order[i])];
+    rows_ = std::move(sortedRows);
+    if (newToOld) *newToOld = std::move(order);
 }

@@ -61,12 +61,12 @@ public:
     bool TabExtension(int tab, std::string& extension) const;
     const std::string& TabTypeName(size_t tab) const;
     int TabImage(size_t tab) const;
-    HIMAGELIST TabImages() const { return tabImages_.get(); }
+    HIMAGELIST TabImages() const { return images_.get(); }
 
     size_t RowCount() const { return rows_.size(); }
     std::string CellText(size_t row, int column);
     int RowImage(size_t row);
-    HIMAGELIST RowImages() const { return rowImages_.get(); }
+    HIMAGELIST RowImages() const { return images_.get(); }
     std::string RowPath(size_t row) const;
     bool RowExists(size_t row);
 
@@ -83,6 +83,7 @@ private:
     bool UpdateIndex();
     const FileStatus& Status(uint32_t document);
     DocumentExists ExistsQuery();
+    const std::vector<uint32_t>& TextRanks(int column);
     void ReportReadFailure() const;
     void SetScanEnabled(bool enabled) const;
 
@@ -92,11 +93,16 @@ private:
     HWND owner_ = nullptr;
     RecentScanner* scanner_ = nullptr;
 
-    UniqueImageList rowImages_;
-    UniqueImageList tabImages_;
-    std::unique_ptr<ShellTypes> rowTypes_;
-    std::unique_ptr<ShellTypes> tabTypes_;
+    // One small icon per document type, shared by rows and tabs and kept for the whole run:
+    // the shell answers for an extension once.
+    UniqueImageList images_;
+    std::unique_ptr<ShellTypes> types_;
     int missingImage_ = -1;
+
+    // Every document's rank by case-folded name and by folder, for sorting; rebuilt when
+    // documents were added.
+    std::vector<uint32_t> nameRanks_;
+    std::vector<uint32_t> folderRanks_;
 
     struct Tab {
         uint32_t extension;

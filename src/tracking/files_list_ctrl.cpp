@@ -28,6 +28,8 @@ CFilesListCtrl::~CFilesListCtrl() { watcher_.Stop(); }
 bool CFilesListCtrl::Attach(HWND pane, HWND mainWindow, std::function<void()> onAppended) {
     mainWindow_ = mainWindow;
     if (!Setup(pane, IDI_SORT_ASCENDING, IDI_SORT_DESCENDING, kControlId, LVS_OWNERDATA)) return false;
+    // The model owns the icons (the tab strip shows them too): the list must not destroy them.
+    ::SetWindowLongPtrA(hwnd(), GWL_STYLE, ::GetWindowLongPtrA(hwnd(), GWL_STYLE) | LVS_SHAREIMAGELISTS);
     ::SendMessageA(hwnd(), LVM_SETIMAGELIST, LVSIL_SMALL, reinterpret_cast<LPARAM>(model_.RowImages()));
     const SettingsStore settings;
     for (int column = 0; column < kColumnCount; ++column) {
