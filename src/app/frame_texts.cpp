@@ -38,17 +38,26 @@ std::string HelpTopicAddress(std::string_view productAddress, std::string_view t
     return address;
 }
 
+// Two layouts exist: the 16-bit one of Microsoft's resource compiler (version 1, then width,
+// height, count and the commands) and the 32-bit one of GNU windres (width, height, count and
+// the commands, without a version). A version-1 header would be a 1-pixel-wide windres button.
 bool ParseToolBarResource(std::span<const std::uint8_t> data, ToolBarResource& out) {
     out = {};
-    const auto word = [&](std::size_t index) {
-        return static_cast<unsigned>(data[2 * index]) | static_cast<unsigned>(data[2 * index + 1]) << 8;
+    const auto read = [&](std::size_t offset, std::size_t bytes) {
+        unsigned value = 0;
+        for (std::size_t byte = 0; byte < bytes; ++byte) value |= static_cast<unsigned>(data[offset + byte]) << (8 * byte);
+        return value;
     };
-    constexpr std::size_t kHeaderWords = 4;
-    if (data.size() < 2 * kHeaderWords || word(0) != 1) return false;
-    const std::size_t count = word(3);
-    if (data.size() < 2 * (kHeaderWords + count)) return false;
-    out.width = static_cast<int>(word(1));
-    out.height = static_cast<int>(word(2));
-    for (std::size_t item = 0; item < count; ++item) out.commands.push_back(word(kHeaderWords + item));
-    return true;
+    const auto parse = [&](std::size_t field, std::size_t header) {
+        if (data.size() < header * field) return false;
+        const std::size_t first = header - 3;  // width, height and count end the header
+        const std::size_t count = read((first + 2) * field, field);
+        if ((data.size() / field) - header < count) return false;
+        out.width = static_cast<int>(read(first * field, field));
+        out.height = static_cast<int>(read((first + 1) * field, field));
+        for (std::size_t item = 0; item < count; ++item) out.commands.push_back(read((header + item) * field, field));
+        return true;
+    };
+    if (data.size() >= 2 && read(0, 2) == 1) return parse(2, 4);
+    return parse(4, 3);
 }

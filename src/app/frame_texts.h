@@ -36,9 +36,8 @@ bool HelpRequestOpensPage(std::string_view topic, HelpRequestKind kind);
 // The page of a help topic below the product's web address.
 std::string HelpTopicAddress(std::string_view productAddress, std::string_view topic);
 
-// The commands of a TOOLBAR resource (version 1: version, width, height, count, then one 16-bit
-// command per entry, 0 for a separator), little-endian. Empty when the data is not such a
-// resource or is cut short.
+// The commands of a TOOLBAR resource, 0 for a separator, in either compiler's layout. False
+// (and empty) when the data is cut short.
 struct ToolBarResource {
     int width = 0;
     int height = 0;

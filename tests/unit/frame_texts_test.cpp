@@ -49,24 +49,35 @@ TEST(FrameTexts, HelpOpensOnlyForADirectRequestOrTheKeyUpOfF1) {
     EXPECT_EQ(HelpTopicAddress("https://kestrum.example.org", "trans.htm"), "https://kestrum.example.org/trans.htm");
 }
 
-TEST(FrameTexts, ToolBarResourcesAreReadWithTheirSeparators) {
-    const std::uint8_t data[] = {1, 0, 16, 0, 16, 0, 3, 0, 0x01, 0xE1, 0, 0, 0x2F, 0x80};
+TEST(FrameTexts, ToolBarResourcesOfEitherCompilerAreReadWithTheirSeparators) {
+    // Microsoft's resource compiler: 16-bit fields after the version.
+    const std::uint8_t microsoft[] = {1, 0, 16, 0, 16, 0, 3, 0, 0x01, 0xE1, 0, 0, 0x2F, 0x80};
+    // GNU windres: 32-bit fields, no version.
+    const std::uint8_t gnu[] = {24, 0, 0, 0, 24, 0, 0, 0, 3, 0, 0, 0, 0x01, 0xE1, 0, 0,
+                                0,  0, 0, 0, 0x2F, 0x80, 0, 0};
     ToolBarResource resource;
-    ASSERT_TRUE(ParseToolBarResource(data, resource));
+    ASSERT_TRUE(ParseToolBarResource(microsoft, resource));
     EXPECT_EQ(resource.width, 16);
     EXPECT_EQ(resource.height, 16);
     EXPECT_EQ(resource.commands, (std::vector<unsigned>{57601, 0, 32815}));
+    ASSERT_TRUE(ParseToolBarResource(gnu, resource));
+    EXPECT_EQ(resource.width, 24);
+    EXPECT_EQ(resource.height, 24);
+    EXPECT_EQ(resource.commands, (std::vector<unsigned>{57601, 0, 32815}));
 }
 
-TEST(FrameTexts, DamagedToolBarResourcesGiveNothing) {
+TEST(FrameTexts, CutShortToolBarResourcesGiveNothing) {
     ToolBarResource resource;
-    const std::uint8_t wrongVersion[] = {2, 0, 16, 0, 16, 0, 0, 0};
-    EXPECT_FALSE(ParseToolBarResource(wrongVersion, resource));
-    const std::uint8_t cutShort[] = {1, 0, 16, 0, 16, 0, 2, 0, 0x01, 0xE1};
-    EXPECT_FALSE(ParseToolBarResource(cutShort, resource));
+    const std::uint8_t microsoftCut[] = {1, 0, 16, 0, 16, 0, 2, 0, 0x01, 0xE1};
+    EXPECT_FALSE(ParseToolBarResource(microsoftCut, resource));
     EXPECT_TRUE(resource.commands.empty());
+    const std::uint8_t gnuCut[] = {16, 0, 0, 0, 16, 0, 0, 0, 2, 0, 0, 0, 0x01, 0xE1, 0, 0};
+    EXPECT_FALSE(ParseToolBarResource(gnuCut, resource));
+    const std::uint8_t hugeCount[] = {16, 0, 0, 0, 16, 0, 0, 0, 0xFF, 0xFF, 0xFF, 0xFF};
+    EXPECT_FALSE(ParseToolBarResource(hugeCount, resource));
     const std::uint8_t header[] = {1, 0, 16};
     EXPECT_FALSE(ParseToolBarResource(header, resource));
+    EXPECT_FALSE(ParseToolBarResource({}, resource));
     const std::uint8_t empty[] = {1, 0, 24, 0, 24, 0, 0, 0};
     EXPECT_TRUE(ParseToolBarResource(empty, resource));
     EXPECT_TRUE(resource.commands.empty());
