@@ -259,8 +259,17 @@ LRESULT CFrameApplication::OnMenuChar(const RawMessageArgs<WM_MENUCHAR>& args) {
     return answer != 0 ? answer : ::DefWindowProcA(hwnd(), WM_MENUCHAR, args.wParam, args.lParam);
 }
 
+// Every recorded opening asks for a rebuild; one scan can record many (a burst of openings),
+// and the shell drops older shortcuts while a slow scan runs. So the scan runs first and the
+// view is rebuilt once after it.
 void CFrameApplication::OnRecentChanged() {
-    if (CFilesListCtrl* list = ListControl()) list->ScanRecentFolder();
+    CFilesListCtrl* list = ListControl();
+    if (list == nullptr || scanning_) return;
+    scanning_ = true;
+    rebuildAfterScan_ = false;
+    list->ScanRecentFolder();
+    scanning_ = false;
+    if (rebuildAfterScan_) RebuildView();
 }
 
 // The tray icon reports here once it exists.

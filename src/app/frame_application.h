@@ -159,6 +159,8 @@ private:
     UniqueIcon icon_;
     ThemeApi theme_;
     int statusWidths_[kStatusPanes] = {};
+    bool scanning_ = false;          // a scan of the Recent folder runs
+    bool rebuildAfterScan_ = false;  // it recorded an opening
     std::function<bool(const std::string&)> openAddress_;
 };
 

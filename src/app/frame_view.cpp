@@ -30,6 +30,10 @@ bool IsInside(HWND focus, HWND pane) {
 }  // namespace
 
 bool CFrameApplication::RebuildView() {
+    if (scanning_) {
+        rebuildAfterScan_ = true;
+        return true;
+    }
     if (!files_.IsAlive() || !filter_.IsAlive()) return false;
     // The position carries over to the new tabs, not the document type.
     const int position = std::max(files_.SelectedTab(), 0);
