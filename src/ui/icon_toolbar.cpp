@@ -262,7 +262,12 @@ void IconToolBar::PaintButton(HDC target, const RECT& rect, const ToolBarButton&
     if (!canvas) return;
     const HDC dc = canvas.Dc();
     const RECT local{0, 0, canvas.Width(), canvas.Height()};
-    colors_.DrawElement(dc, &local, element::kToolBarBackground, scheme_);
+    // The button's base is its slice of the bar's own gradient: a gradient of the button's
+    // height would end in a darker row than the bar shows beside it and mark every button.
+    RECT client{};
+    ::GetClientRect(hwnd(), &client);
+    const RECT base{0, client.top - rect.top, canvas.Width(), client.bottom - rect.top};
+    colors_.DrawElement(dc, &base, element::kToolBarBackground, scheme_);
     if (IsSeparator(button)) {
         PaintSeparator(dc, local);
         canvas.CopyTo(target, rect.left, rect.top);

@@ -307,12 +307,14 @@ TEST_P(ToolBarPaintTest, HotCheckedAndPressedButtonsShowTheirElements) {
         EXPECT_EQ(surface.At(button.right - 1, button.top + 1), paint.steps[1].color) << probe.command;
     }
 
-    // A plain button is the bar's background over its own height, with no frame.
+    // A plain button shows the bar's gradient as it runs beside it, with no frame and no seam.
     const RECT open = ButtonRect(Bar(), IndexOf(Bar(), kOpen));
     const ElementPaint background = PaintOf(element::kToolBarBackground, scheme);
-    const int openHeight = open.bottom - open.top;
-    EXPECT_EQ(surface.At(open.left, open.bottom - 1), BandColor(background, openHeight, 0));
-    EXPECT_EQ(surface.At(open.left, open.top), BandColor(background, openHeight, openHeight - 1));
+    const int height = Painted::ClientHeight(Bar());
+    for (const int y : {open.top, (open.top + open.bottom) / 2, open.bottom - 1}) {
+        EXPECT_EQ(surface.At(open.left, y), BandColor(background, height, height - 1 - y)) << y;
+        EXPECT_EQ(surface.At(open.left + 1, y), surface.At(Painted::ClientWidth(Bar()) - 3, y)) << y;
+    }
 }
 
 TEST_P(ToolBarPaintTest, DisabledIconsAreGreyedAndSeparatorsEtched) {
