@@ -104,6 +104,9 @@ bool SortListCtrl::Setup(HWND parent, int ascendingIconId, int descendingIconId,
     sortable_ = false;
     if (!withIcons) return true;
     if (!LoadHeaderImages(ascendingIconId, descendingIconId)) return false;
+    // Columns a list brings along may carry values in their item data that are not ours (one
+    // list view keeps the column's sub-item number there).
+    for (int column = 0; column < ColumnCount(); ++column) ClearSortMark(column);
     sortable_ = true;
     return true;
 }
@@ -175,15 +178,23 @@ bool SortListCtrl::AddColumn(const std::string& text, int width) {
     if (!IsAlive()) return false;
     const int position = ColumnCount();
     LVCOLUMNA column{};
-    column.mask = LVCF_FMT | LVCF_TEXT | LVCF_WIDTH | LVCF_SUBITEM;
+    column.mask = LVCF_FMT | LVCF_TEXT | LVCF_WIDTH;
     column.fmt = LVCFMT_LEFT;
     column.cx = width;
     column.pszText = const_cast<char*>(text.c_str());
-    column.iSubItem = position;
     const auto added = ::SendMessageA(hwnd(), LVM_INSERTCOLUMNA, static_cast<WPARAM>(position), reinterpret_cast<LPARAM>(&column));
     if (added < 0) return false;
     ::SendMessageA(hwnd(), LVM_SETCOLUMNWIDTH, static_cast<WPARAM>(added), MAKELPARAM(width, 0));
+    ClearSortMark(static_cast<int>(added));
     return true;
+}
+
+void SortListCtrl::ClearSortMark(int column) {
+    const HWND header = Header();
+    HDITEMA item = ReadHeaderItem(header, column);
+    item.lParam = kHeaderUnsorted;
+    item.fmt = (item.fmt & ~(HDF_IMAGE | HDF_BITMAP_ON_RIGHT)) | HDF_STRING;
+    WriteHeaderItem(header, column, item);
 }
 
 bool SortListCtrl::SetVirtualRowCount(int count) {
@@ -208,11 +219,7 @@ bool SortListCtrl::SetSortState(int column, bool ascending) {
     // Someone may have given the header another image list in the meantime.
     ::SendMessageA(header, HDM_SETIMAGELIST, HDSIL_NORMAL, reinterpret_cast<LPARAM>(headerImages_.get()));
     for (int other = 0; other < columns; ++other) {
-        HDITEMA item = ReadHeaderItem(header, other);
-        if (other == column || item.lParam == kHeaderUnsorted) continue;
-        item.lParam = kHeaderUnsorted;
-        item.fmt = (item.fmt & ~(HDF_IMAGE | HDF_BITMAP_ON_RIGHT)) | HDF_STRING;
-        WriteHeaderItem(header, other, item);
+        if (other != column && ReadHeaderItem(header, other).lParam != kHeaderUnsorted) ClearSortMark(other);
     }
     HDITEMA item = ReadHeaderItem(header, column);
     item.lParam = HeaderValueFor(ascending);
