@@ -96,6 +96,7 @@ const MessageMap& CDialogMain::Map() const {
 }
 
 bool CDialogMain::Create(HWND frame) {
+    RegisterDateControls();
     if (!CDialog::Create(frame)) return false;
     ::SetWindowLongPtrA(hwnd(), GWLP_ID, IDW_FILTER_PANE);
     return true;

@@ -11,7 +11,9 @@
 #include "resource.h"
 
 CDialogSelectDate::CDialogSelectDate(FilterDateTarget* target, std::function<int32_t()> today)
-    : CDialog(IDD_SELECT_DATE), target_(target), today_(today ? std::move(today) : std::function<int32_t()>(LocalToday)) {}
+    : CDialog(IDD_SELECT_DATE), target_(target), today_(today ? std::move(today) : std::function<int32_t()>(LocalToday)) {
+    RegisterDateControls();
+}
 
 const MessageMap& CDialogSelectDate::Map() const {
     static constexpr CommandEntry kCommands[] = {

@@ -6,6 +6,11 @@
 #include "panes/filter_period.h"
 #include "tracking/ole_date.h"
 
+bool RegisterDateControls() {
+    const INITCOMMONCONTROLSEX classes{sizeof classes, ICC_DATE_CLASSES};
+    return ::InitCommonControlsEx(&classes) != FALSE;
+}
+
 SYSTEMTIME SystemTimeFromDay(int32_t day) {
     const CalendarDate date = DateFromDayNumber(day);
     SYSTEMTIME time{};

@@ -6,6 +6,10 @@
 #include <cstdint>
 #include <optional>
 
+// Registers the month calendar and date picker classes; the dialogs that hold them call it
+// before they are created, whatever the program did at start-up.
+bool RegisterDateControls();
+
 // Midnight of a day number (days since 30 December 1899).
 SYSTEMTIME SystemTimeFromDay(int32_t day);
 // The day of a SYSTEMTIME, its time of day dropped; nothing when a field is out of range.

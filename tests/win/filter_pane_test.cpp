@@ -9,10 +9,14 @@
 #include <cstring>
 #include <functional>
 #include <memory>
+#include <set>
 #include <string>
 #include <vector>
 
 #include "framework/message_filters.h"
+#include "language/language_keys.h"
+#include "language/ui_language.h"
+#include "language_test_support.h"
 #include "panes/filter_pane.h"
 #include "panes/filter_period.h"
 #include "panes/system_date.h"
@@ -553,6 +557,34 @@ TEST_F(FilterPaneTest, ButtonsAndThePaneTakeTheSchemeBackground) {
     // Themed, the Original scheme is the pale accent, not the button face.
     EXPECT_NE(colors.SchemeBackground(2), ::GetSysColor(COLOR_BTNFACE));
     ::ReleaseDC(pane, dc);
+}
+
+// The frame translates the pane once it exists; the periods are translated by their position.
+TEST_F(FilterPaneTest, TheFrameCanTranslateThePeriodsAndTheChoiceStays) {
+    LanguageFolder folder;
+    UiLanguage language;
+    language.SetProgramFolder(folder.Path());
+    const std::string periods = ComboBoxSection(DialogSection(IDD_FILTER_PANE), IDC_FILTER_PERIOD);
+    folder.Write("german.lng", "[" + periods + "]\r\nID_5=Woche\r\n[DialogID_136]\r\nID_1006=&Alle Dokumente\r\n");
+    ASSERT_TRUE(language.SetLanguage("german"));
+    SetRawNumber(HKEY_CURRENT_USER, kTestBranch, "FilterType", 2);
+    SetRawNumber(HKEY_CURRENT_USER, kTestBranch, "FilterLast", 5);
+    Open();
+
+    ASSERT_TRUE(language.TranslateWindow(true, false, pane_->hwnd(), IDD_FILTER_PANE));
+    char text[64] = {};
+    ::SendMessageA(Item(IDC_FILTER_PERIOD), CB_GETLBTEXT, 5, reinterpret_cast<LPARAM>(text));
+    EXPECT_STREQ(text, "Woche");
+    EXPECT_EQ(::SendMessageA(Item(IDC_FILTER_PERIOD), CB_GETCURSEL, 0, 0), 5);
+    EXPECT_EQ(Range(), (DateRange{Day(2027, 3, 25), kWednesday}));
+    EXPECT_EQ(pane_->ItemText(IDC_FILTER_ALL), "&Alle Dokumente");
+
+    // Translators get every period and every label, but no bare symbol.
+    const auto entries = SectionEntries(folder.File("english.lng"), periods);
+    EXPECT_EQ(entries.size(), static_cast<size_t>(kPeriodCount));
+    EXPECT_EQ(entries.at("ID_11"), "Half-Year");
+    const std::set<std::string> labels = SectionKeys(folder.File("english.lng"), "DialogID_136");
+    EXPECT_EQ(labels, (std::set<std::string>{"ID_1005", "ID_1006", "ID_1010", "ID_1013", "ID_1025"}));
 }
 
 TEST_F(FilterPaneTest, EnterAndEscapeLeaveThePaneAlive) {
