@@ -18,6 +18,10 @@ namespace {
 
 constexpr char kPickerFormat[] = "MMMM dd, yyyy";
 
+// How often the pane looks whether the day has changed.
+constexpr UINT_PTR kDayTimer = 1;
+constexpr UINT kDayTimerPeriod = 60 * 1000;
+
 struct ModeButton {
     FilterMode mode;
     int id;
@@ -54,6 +58,7 @@ CDialogMain::CDialogMain(FilterPaneHost& host, FilterPaneEnvironment environment
 const MessageMap& CDialogMain::Map() const {
     static constexpr MessageEntry kMessages[] = {
         route::Message<WM_SIZE, &CDialogMain::OnSize>(),
+        route::Message<WM_TIMER, &CDialogMain::OnTimer>(),
         route::Message<WM_CTLCOLORDLG, &CDialogMain::OnControlColor>(),
         route::Message<WM_CTLCOLORBTN, &CDialogMain::OnControlColor>(),
         // Radio buttons with visual styles ask with this one.
@@ -108,6 +113,7 @@ bool CDialogMain::OnInitDialog() {
     ::SendMessageA(Item(IDC_FILTER_TO), DTM_SETFORMATA, 0, reinterpret_cast<LPARAM>(kPickerFormat));
 
     ShowCalendarUpToToday(Item(IDC_FILTER_CALENDAR), Today());
+    ::SetTimer(hwnd(), kDayTimer, kDayTimerPeriod, nullptr);
 
     // Until the settings are read: exactly one mode, and nothing listed to remove.
     SetChecked(IDC_FILTER_ALL, true);
@@ -193,6 +199,18 @@ void CDialogMain::OnSize() {
                                 DialogUnitsToPixels(24, false));
     ::SetWindowPos(list, nullptr, 0, 0, bounds.right - bounds.left, height,
                    SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
+}
+
+void CDialogMain::OnTimer(const TimerArgs& args) {
+    if (args.id != kDayTimer) return;
+    // The program stays in the tray for days: after midnight the calendar and the second date
+    // may reach the new day, and a "last" period ends on it.
+    if (!MoveCalendarToToday(Item(IDC_FILTER_CALENDAR), Today())) return;
+    if (CheckedMode() == FilterMode::Last) {
+        ChangeStep();
+    } else {
+        UpdateDateLimits();
+    }
 }
 
 HBRUSH CDialogMain::OnControlColor(const ColorArgs& args) {
@@ -344,6 +362,12 @@ void CDialogMain::ChangeStep() {
     const HWND list = Item(IDC_FILTER_DATES);
     ::EnableWindow(Item(IDC_FILTER_REMOVE_DATES), ::SendMessageA(list, LB_GETSELCOUNT, 0, 0) > 0);
 
+    const PickerDays days = UpdateDateLimits();
+    host_.RebuildView();
+    StoreSettings(days);
+}
+
+PickerDays CDialogMain::UpdateDateLimits() {
     const int32_t today = Today();
     const PickerDays days = ClampPickerDays(ReadPickers(), today);
     ShowPickers(days, today);
@@ -352,9 +376,7 @@ void CDialogMain::ChangeStep() {
     EnableStepButton(IDC_FILTER_FROM_FORWARD, IDC_FILTER_FROM, buttons.fromForward);
     EnableStepButton(IDC_FILTER_TO_BACK, IDC_FILTER_TO, buttons.toBack);
     EnableStepButton(IDC_FILTER_TO_FORWARD, IDC_FILTER_TO, buttons.toForward);
-
-    host_.RebuildView();
-    StoreSettings(days);
+    return days;
 }
 
 void CDialogMain::StoreSettings(PickerDays days) const {

@@ -78,6 +78,7 @@ protected:
 
 private:
     void OnSize();
+    void OnTimer(const TimerArgs& args);
     HBRUSH OnControlColor(const ColorArgs& args);
 
     void OnModeClicked();
@@ -103,6 +104,8 @@ private:
     void ShowPickers(PickerDays days, int32_t today);
     void StepPicker(PickerStep step);
     void EnableStepButton(int id, int pickerId, bool enable);
+    // Keeps the pickers within their limits and sets the step buttons; the days shown.
+    PickerDays UpdateDateLimits();
     // After every change: button states, the host's rebuild, the stored filter.
     void ChangeStep();
     void StoreSettings(PickerDays days) const;

@@ -34,10 +34,28 @@ int32_t LocalToday() {
     return DayNumberFromDate({now.wYear, now.wMonth, now.wDay});
 }
 
+namespace {
+
+void LimitCalendar(HWND calendar, const SYSTEMTIME& today) {
+    const SYSTEMTIME range[2] = {SystemTimeFromDay(kFirstFilterDay), today};
+    ::SendMessageA(calendar, MCM_SETTODAY, 0, reinterpret_cast<LPARAM>(&today));
+    ::SendMessageA(calendar, MCM_SETRANGE, GDTR_MIN | GDTR_MAX, reinterpret_cast<LPARAM>(range));
+}
+
+}  // namespace
+
 void ShowCalendarUpToToday(HWND calendar, int32_t today) {
     const SYSTEMTIME day = SystemTimeFromDay(today);
-    const SYSTEMTIME range[2] = {SystemTimeFromDay(kFirstFilterDay), day};
-    ::SendMessageA(calendar, MCM_SETTODAY, 0, reinterpret_cast<LPARAM>(&day));
-    ::SendMessageA(calendar, MCM_SETRANGE, GDTR_MIN | GDTR_MAX, reinterpret_cast<LPARAM>(range));
+    LimitCalendar(calendar, day);
     ::SendMessageA(calendar, MCM_SETCURSEL, 0, reinterpret_cast<LPARAM>(&day));
+}
+
+bool MoveCalendarToToday(HWND calendar, int32_t today) {
+    SYSTEMTIME shown{};
+    if (::SendMessageA(calendar, MCM_GETTODAY, 0, reinterpret_cast<LPARAM>(&shown)) &&
+        DayFromSystemTime(shown) == today) {
+        return false;
+    }
+    LimitCalendar(calendar, SystemTimeFromDay(today));
+    return true;
 }

@@ -20,3 +20,6 @@ int32_t LocalToday();
 // Gives a month calendar `today` as its today and its selection, and limits it to the days from
 // 1 January 1753 up to today.
 void ShowCalendarUpToToday(HWND calendar, int32_t today);
+// The same without touching the selection, when the calendar's today is not `today` any more;
+// true when it was not.
+bool MoveCalendarToToday(HWND calendar, int32_t today);

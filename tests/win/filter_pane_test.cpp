@@ -396,6 +396,36 @@ TEST_F(FilterPaneTest, AStepButtonThatCannotMoveStillSwitchesTheMode) {
     EXPECT_EQ(StoredNumber("FilterType"), 3u);
 }
 
+TEST_F(FilterPaneTest, AfterMidnightTheLimitsMoveOnAndALastPeriodEndsOnTheNewDay) {
+    SetRawNumber(HKEY_CURRENT_USER, kTestBranch, "FilterType", 3);
+    Open();
+    const auto tick = [this] { ::SendMessageA(pane_->hwnd(), WM_TIMER, 1, 0); };
+    const auto latestCalendarDay = [this] {
+        SYSTEMTIME range[2] = {};
+        ::SendMessageA(Item(IDC_FILTER_CALENDAR), MCM_GETRANGE, 0, reinterpret_cast<LPARAM>(range));
+        return DayFromSystemTime(range[1]);
+    };
+    tick();
+    EXPECT_EQ(host_.rebuilds, 1);
+    EXPECT_FALSE(Enabled(IDC_FILTER_TO_FORWARD));
+
+    ++today_;
+    tick();
+    EXPECT_EQ(latestCalendarDay(), today_);
+    EXPECT_TRUE(Enabled(IDC_FILTER_TO_FORWARD));  // the second date may now reach the new day
+    EXPECT_EQ(host_.rebuilds, 1);                 // the range between two dates has not changed
+
+    ChoosePeriod(0);
+    const int rebuilds = host_.rebuilds;
+    ++today_;
+    tick();
+    EXPECT_EQ(host_.rebuilds, rebuilds + 1);
+    EXPECT_EQ(Range(), (DateRange{today_ - 1, today_}));
+    EXPECT_EQ(latestCalendarDay(), today_);
+    tick();
+    EXPECT_EQ(host_.rebuilds, rebuilds + 1);
+}
+
 TEST_F(FilterPaneTest, ListedDatesAreUniqueAndTheLastOneCanGo) {
     Open();
     const int32_t first = Day(2027, 3, 2);
