@@ -93,10 +93,7 @@ constexpr SampleDocument kDocuments[] = {
 class CGalleryWindow::DocumentList : public SortListCtrl {
 protected:
     int CompareSortKeys(int column, const std::string& a, const std::string& b) const noexcept override {
-        if (column != 2) return SortListCtrl::CompareSortKeys(column, a, b);
-        const long x = std::strtol(a.c_str(), nullptr, 10);
-        const long y = std::strtol(b.c_str(), nullptr, 10);
-        return x < y ? -1 : (x > y ? 1 : 0);
+        return column == 2 ? CompareAsNumbers(a, b) : SortListCtrl::CompareSortKeys(column, a, b);
     }
     void OnSortClicked(int column, bool ascending) override { Sort(column, ascending); }
 };
