@@ -1,8 +1,8 @@
 // CUtilButtonSys: owner drawing off-screen, and the hot state while the pointer is over it.
 //
-// The hot state starts with the first mouse move over the button; from then a 50 ms timer asks
-// where the pointer is until it has left, because a button gets no message when the pointer
-// moves off it. No timer runs while the pointer is elsewhere.
+// The hot state starts with the first mouse move over the button; from then a 50 ms timer
+// compares the pointer with the button until it has left (the moves after that go to other
+// windows, not to this one). No timer runs while the pointer is elsewhere.
 #include "ui/util_button_sys.h"
 
 #include "ui/caption_button_rules.h"
@@ -112,9 +112,14 @@ void CUtilButtonSys::PaintClassic(HDC dc, const RECT& rect, UINT itemState) cons
 bool CUtilButtonSys::OnDrawItem(const DrawItemArgs& args) {
     const DRAWITEMSTRUCT& item = args.item;
     const RECT& area = item.rcItem;
+    const bool themed = theme_.IsThemed();
     OffscreenCanvas canvas(item.hDC, area.right - area.left, area.bottom - area.top);
-    if (!canvas) return false;
-    Paint(canvas.Dc(), {0, 0, canvas.Width(), canvas.Height()}, item.itemState, theme_.IsThemed());
+    if (!canvas) {
+        // Without the bitmap the button is still drawn, straight to the screen.
+        Paint(item.hDC, area, item.itemState, themed);
+        return true;
+    }
+    Paint(canvas.Dc(), {0, 0, canvas.Width(), canvas.Height()}, item.itemState, themed);
     canvas.CopyTo(item.hDC, area.left, area.top);
     return true;
 }

@@ -133,33 +133,30 @@ TEST_F(DialogBaseTest, ReleasingTheButtonOverTheHelpIconSendsTheTopic) {
     EXPECT_EQ(frame->Topics(), (std::vector<std::string>{"copy_move.htm"}));
 }
 
+// The cursor the dialog sets with the pointer at a point of its client area.
+HCURSOR CursorAt(HWND dialog, POINT client) {
+    ::ClientToScreen(dialog, &client);
+    ::SetCursorPos(client.x, client.y);
+    ::SetCursor(nullptr);
+    ::SendMessageA(dialog, WM_SETCURSOR, reinterpret_cast<WPARAM>(dialog), MAKELPARAM(HTCLIENT, WM_MOUSEMOVE));
+    return ::GetCursor();
+}
+
 TEST_F(DialogBaseTest, TheHandCursorShowsOverTheHelpIconOnly) {
     CControlsDialog dialog({IDI_COPY, IDI_HELP_LINK, "copy_move.htm"});
     Open(dialog);
     const HCURSOR hand = ::LoadCursorA(nullptr, IDC_HAND);
     const HCURSOR arrow = ::LoadCursorA(nullptr, IDC_ARROW);
-    const auto cursorAt = [&](POINT client) {
-        ::ClientToScreen(dialog.hwnd(), &client);
-        ::SetCursorPos(client.x, client.y);
-        ::SetCursor(nullptr);
-        ::SendMessageA(dialog.hwnd(), WM_SETCURSOR, reinterpret_cast<WPARAM>(dialog.hwnd()),
-                       MAKELPARAM(HTCLIENT, WM_MOUSEMOVE));
-        return ::GetCursor();
-    };
     const PixelRect icon = dialog.Layout().smallIcon;
-    EXPECT_EQ(cursorAt(Centre(icon)), hand);
-    EXPECT_EQ(cursorAt({icon.left, icon.top}), hand);
-    EXPECT_EQ(cursorAt({icon.right + 2, icon.top}), arrow);
-    EXPECT_EQ(cursorAt({5, 5}), arrow);
+    EXPECT_EQ(CursorAt(dialog.hwnd(), Centre(icon)), hand);
+    EXPECT_EQ(CursorAt(dialog.hwnd(), {icon.left, icon.top}), hand);
+    EXPECT_EQ(CursorAt(dialog.hwnd(), {icon.right + 2, icon.top}), arrow);
+    EXPECT_EQ(CursorAt(dialog.hwnd(), {5, 5}), arrow);
 
+    // Without a help icon the place is like any other.
     CControlsDialog plain({IDI_COPY, DialogBase::kNoIcon, ""});
     Open(plain);
-    POINT there = Centre(icon);
-    ::ClientToScreen(plain.hwnd(), &there);
-    ::SetCursorPos(there.x, there.y);
-    ::SetCursor(nullptr);
-    ::SendMessageA(plain.hwnd(), WM_SETCURSOR, reinterpret_cast<WPARAM>(plain.hwnd()), MAKELPARAM(HTCLIENT, WM_MOUSEMOVE));
-    EXPECT_EQ(::GetCursor(), arrow);
+    EXPECT_EQ(CursorAt(plain.hwnd(), Centre(icon)), arrow);
 }
 
 TEST_F(DialogBaseTest, EveryMessageGoesToTheMainFrameFirstWhichMayTakeIt) {

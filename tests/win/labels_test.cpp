@@ -202,3 +202,12 @@ TEST_F(LabelsTest, ATransparentLabelsNewTextDoesNotLandOnTheOld) {
 }
 
 }  // namespace
+
+namespace {
+
+TEST(ShellOpen, ReportsWhatTheShellCouldNotOpen) {
+    EXPECT_FALSE(ShellOpen(nullptr, ""));
+    EXPECT_FALSE(ShellOpen(nullptr, "C:\\no such folder\\no such document.kestrum-test"));
+}
+
+}  // namespace
