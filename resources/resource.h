@@ -121,3 +121,57 @@
 #define IDD_FILES_PANE 137
 #define IDC_FILES_TABS 1027
 #define IDC_FILES_LIST 1032
+
+// Main frame: the tray menu, the recent-documents popup's context menu and the frame's bars.
+#define IDR_TRAY_MENU        157
+#define IDR_POPUP_MENU       158
+#define IDC_TOOLBAR          59392
+#define IDC_STATUS_BAR       59393
+
+// Commands of the main menu, the tool bar and the accelerators. Open and Print take the numbers
+// window frameworks reserve for them.
+#define ID_FILE_OPEN                57601
+#define ID_FILE_PRINT               57607
+#define ID_FILE_SAVE_LIST           32777
+#define ID_FILE_DELETE              32782
+#define ID_FILE_EXPLORE             32783
+#define ID_FILE_COPY                32806
+#define ID_FILE_MOVE                32807
+#define ID_FILE_CLEAR_LIST          32802
+#define ID_FILE_INFO                32830
+#define ID_FILE_HIDE                32829
+#define ID_FILE_EXIT                32820
+#define ID_VIEW_TYPES_ALL           32788
+#define ID_VIEW_TAB_TEXT            32812
+#define ID_VIEW_DUPLICATES          32833
+#define ID_VIEW_DELETED             32785
+#define ID_VIEW_SWITCH_FILTER       32809
+#define ID_VIEW_SWITCH_LIST         32811
+#define ID_VIEW_FILTER              32789
+#define ID_VIEW_STATUSBAR           32804
+#define ID_VIEW_TOOLBAR             32805
+#define ID_VIEW_LARGE_ICONS         32803
+#define ID_VIEW_COLORS_ORIGINAL     32799
+#define ID_VIEW_COLORS_MODERN       32800
+#define ID_VIEW_COLORS_CLASSIC      32801
+#define ID_SORT_NAME                32792
+#define ID_SORT_FOLDER              32797
+#define ID_SORT_SIZE                32796
+#define ID_SORT_ACCESSED            32794
+#define ID_SORT_CREATED             32793
+#define ID_SORT_MODIFIED            32795
+#define ID_SERVICE_PASSWORD         32798
+#define ID_SERVICE_OPTIONS          32784
+#define ID_HELP_CONTENTS            32872
+#define ID_HELP_PRODUCTS            32835
+#define ID_HELP_WEB_SITE            32862
+#define ID_HELP_ABOUT               32813
+#define ID_MAKER_WEB_ADDRESS        32834
+#define ID_TRAY_OPEN                32821
+#define ID_POPUP_OPEN               32823
+#define ID_POPUP_EXPLORE            32824
+#define ID_POPUP_COPY               32825
+#define ID_POPUP_MOVE               32826
+#define ID_POPUP_PRINT              32827
+#define ID_POPUP_DELETE             32828
+#define ID_POPUP_INFO               32831

@@ -20,6 +20,9 @@ using namespace testsupport;
 
 namespace {
 
+// The Exit command of the main window's File menu.
+constexpr WPARAM kExitCommand = 32820;
+
 std::string kestrumExe;
 std::string openDocumentsExe;
 
@@ -69,12 +72,12 @@ public:
         return found.window;
     }
 
-    // Closes the program as the session end or a close request would; true when the
-    // process has ended within `limit`.
+    // Ends the program with its Exit command (closing the window only hides it); true when
+    // the process has ended within `limit`.
     bool CloseWithin(std::chrono::milliseconds limit) {
         const HWND window = Window();
         if (!window) return false;
-        ::PostMessageA(window, WM_CLOSE, 0, 0);
+        ::PostMessageA(window, WM_COMMAND, kExitCommand, 0);
         return ::WaitForSingleObject(process_.hProcess, static_cast<DWORD>(limit.count())) == WAIT_OBJECT_0;
     }
 

@@ -1,0 +1,55 @@
+// Start-up and shutdown of Kestrum.
+#include "app/application.h"
+
+#include <commctrl.h>
+
+#include "app/autorun.h"
+#include "app/frame_application.h"
+#include "app/instance_marker.h"
+#include "app/settings_store.h"
+#include "app/window_placement.h"
+#include "language/message_text.h"
+#include "ui/window_utils.h"
+
+CApplication::~CApplication() {
+    SetMainWindow(nullptr);
+    SetCurrentLanguage(nullptr);
+}
+
+bool CApplication::Start() {
+    // The earlier copy is now shown and in front; this one touches nothing.
+    if (ActivateRunningCopy(kInstanceMarker)) return false;
+
+    com_.emplace();
+    const INITCOMMONCONTROLSEX controls{sizeof(INITCOMMONCONTROLSEX), ICC_WIN95_CLASSES | ICC_DATE_CLASSES |
+                                                                          ICC_TAB_CLASSES | ICC_BAR_CLASSES};
+    ::InitCommonControlsEx(&controls);
+
+    // The settings live in the program's own branch (SettingsStore's default).
+    const SettingsStore settings;
+    ApplyAutorunAtStartup(ProgramAutorunEntry(), settings.ReadNumber(Setting::Autoload) != 0);
+
+    std::string language = settings.ReadText(Setting::Lang);
+    language_.SetLanguage(language.empty() ? "english" : language);
+    SetCurrentLanguage(&language_);
+
+    // The password prompt at launch comes here once it exists.
+
+    auto& frame = static_cast<CFrameApplication&>(SetMainWindow(std::make_unique<CFrameApplication>(model_)));
+    if (!frame.CreateFrame()) return false;
+    SetInstanceMarker(frame.hwnd(), kInstanceMarker);
+
+    // A minimised start keeps the window hidden; the note about the tray icon comes here once
+    // it exists.
+    const bool startHidden = settings.ReadNumber(Setting::Minimized) != 0;
+    RestoreWindowPlacement(frame.hwnd(), DefaultMainWindowRect(), WindowState::Normal, startHidden);
+    if (!startHidden) ::SetFocus(frame.hwnd());
+
+    // The Quick Intro program is started here once it exists.
+    return true;
+}
+
+int CApplication::Exit(int quitCode) {
+    com_.reset();
+    return quitCode;
+}

@@ -1,0 +1,34 @@
+// CApplication: Kestrum's application object, which decides whether this start runs, sets up
+// the process-wide services and creates the main window.
+#pragma once
+
+#include <windows.h>
+
+#include <optional>
+
+#include "framework/application.h"
+#include "framework/com_ptr.h"
+#include "language/ui_language.h"
+#include "tracking/document_list_model.h"
+
+class CFrameApplication;
+
+class CApplication : public CApplicationBase {
+public:
+    CApplication() = default;
+    // The main window goes before the model and the language it uses.
+    ~CApplication() override;
+
+    DocumentListModel& Model() { return model_; }
+    UiLanguage& Language() { return language_; }
+
+protected:
+    // One running copy per desktop: a second start shows the first and ends.
+    bool Start() override;
+    int Exit(int quitCode) override;
+
+private:
+    std::optional<ComInit> com_;
+    UiLanguage language_;
+    DocumentListModel model_;
+};

@@ -1,0 +1,168 @@
+// CFrameApplication: Kestrum's main window, with the tool bar, the status bar, the filter pane on
+// the left and the files pane filling the rest; it hides instead of closing.
+#pragma once
+
+#include <windows.h>
+
+#include <functional>
+#include <memory>
+#include <string>
+#include <vector>
+
+#include "app/command_rules.h"
+#include "app/settings_table.h"
+#include "panes/filter_pane.h"
+#include "framework/frame_window.h"
+#include "framework/message_args.h"
+#include "framework/win_handles.h"
+#include "panes/files_pane.h"
+#include "ui/icon_toolbar.h"
+#include "ui/owner_draw_menu.h"
+#include "ui/theme_api.h"
+
+class DocumentListModel;
+
+// The program's private messages to the main window (the watcher's WM_RECENT_CHANGED is
+// declared with the watcher).
+constexpr UINT WM_TRAY_NOTIFY = WM_USER + 5;
+// wParam: the topic's file name (const char*); lParam: 0, or the MSG a dialog is pre-translating.
+constexpr UINT WM_SHOW_HELP_TOPIC = WM_USER + 4445;
+
+// The undecoded parameters of a message, for the private ones and for those passed on as they came.
+template <UINT... Ids>
+struct RawMessageArgs {
+    RawMessageArgs(WPARAM w, LPARAM l) : wParam(w), lParam(l) {}
+    static constexpr bool Accepts(UINT m) { return ((m == Ids) || ...); }
+    WPARAM wParam;
+    LPARAM lParam;
+};
+
+class CFrameApplication : public CFrameWindow, public FilesPaneHost, public FilterPaneHost {
+public:
+    static constexpr int kStatusPanes = 4;  // identifiers 100-103, left to right
+
+    explicit CFrameApplication(DocumentListModel& model);
+    ~CFrameApplication() override;
+
+    // Creates the window, not shown, with its bars, panes, menus and hot keys. False when any
+    // part the window cannot work without fails.
+    bool CreateFrame();
+
+    // The list for the current filter: the type tabs, then the rows of the same tab position
+    // (or all types). False, leaving the list as it was, when the model fails.
+    bool RebuildView() override;
+    // The rows of one tab (-1: all types), sorted by the stored key, one row selected again.
+    bool FillList(int tab) override;
+    // Removes from the history every line the current view shows; the caller rebuilds.
+    bool ClearCurrentView();
+
+    bool HasSelectedDocuments(bool includeMissing) const;
+    bool GetSelectedDocuments(std::vector<std::string>& paths, bool includeMissing) const;
+    CFilesListCtrl* ListControl();
+    CDialogFiles& FilesPane() { return files_; }
+    CDialogMain& FilterPane() { return filter_; }
+    HWND StatusBar() const { return statusBar_; }
+    IconToolBar* ToolBar() { return toolBar_.get(); }
+    HMENU MainMenu() const { return mainMenu_.Handle(); }
+    HMENU TrayMenu() const { return trayMenu_.Handle(); }
+
+    // View operations: each stores its setting, shows or hides, and lays the window out again.
+    void ShowFilterPane(bool show);
+    void ShowToolBar(bool show);
+    void ShowStatusBar(bool show);
+    void SetTextLabels(bool on);
+    // Sorts the list by key 0-5 ascending without storing the key.
+    void SortByKey(int key);
+    // Replaces the tool bar with one of large (24) or small (16) icons.
+    bool CreateToolBar(bool large);
+    // 0 Classic, 1 Modern, 2 Original: stored, and handed to everything the program paints.
+    void ApplyColorScheme(int scheme);
+    void FocusFilesPane();
+    void FocusFilterPane();
+
+    // Shows the window normally (restoring it when it is minimised) and repaints it at once.
+    void ShowMainWindow();
+    // The stored language made current; menus, tips and the filter pane translated anew.
+    // `startup` also writes the translators' template.
+    bool ApplyLanguage(bool startup);
+    // Caption and status bar texts; only texts that changed are set again.
+    void UpdateCaptionAndStatus();
+    void LayoutPanes();
+    // Exit: saves placement and column widths, then destroys the window, which ends the program.
+    void SaveStateAndClose();
+
+    // What the command rules read, for `command` (only the parts its rule needs).
+    CommandSnapshot Snapshot(unsigned command);
+
+    // How help pages and web addresses are opened; the shell by default.
+    void SetAddressOpener(std::function<bool(const std::string&)> opener) { openAddress_ = std::move(opener); }
+
+protected:
+    const MessageMap& Map() const override;
+    bool PreTranslateMessage(MSG& message) override;
+
+private:
+    LRESULT OnCreate(const CreateArgs& args);
+    void OnDestroy();
+    void OnSize(const SizeArgs& args);
+    void OnTimer(const TimerArgs& args);
+    LRESULT OnSysCommand(const RawMessageArgs<WM_SYSCOMMAND>& args);
+    void OnClose();
+    LRESULT OnEndSession(const RawMessageArgs<WM_ENDSESSION>& args);
+    void OnSetFocus();
+    void OnHotKey(const HotKeyArgs& args);
+    LRESULT OnMeasureItem(const MeasureItemArgs& args);
+    LRESULT OnDrawItem(const DrawItemArgs& args);
+    LRESULT OnMenuChar(const RawMessageArgs<WM_MENUCHAR>& args);
+    void OnRecentChanged();
+    LRESULT OnTrayNotify(const RawMessageArgs<WM_TRAY_NOTIFY>& args);
+    LRESULT OnShowHelpTopic(const RawMessageArgs<WM_SHOW_HELP_TOPIC>& args);
+
+    void OnExit();
+    void OnHide();
+    void OnTrayOpen();
+    void OnToggleTypesAll();
+    void OnToggleDuplicates();
+    void OnToggleDeleted();
+    void OnToggleTabText();
+    void OnToggleFilterPane();
+    void OnToggleStatusBar();
+    void OnToggleToolBar();
+    void OnToggleLargeIcons();
+    void OnColorScheme(unsigned id);
+    void OnSwitchToFilter();
+    void OnSwitchToList();
+    void OnSortBy(unsigned id);
+    void UpdateByRule(CommandState& state);
+
+    bool CreateStatusBar();
+    void DestroyToolBar();
+    void RegisterHotKeys();
+    bool LoadMainMenu(bool startup);
+    bool LoadTrayMenu(bool startup);
+    void SetStatusText(int pane, const std::string& text, bool fitWidth);
+    int StatusTextWidth(const std::string& text) const;
+    FocusPlace FocusPlaceNow() const;
+    std::string SelectedTabTypeName() const;
+    // A yes/no setting as stored now.
+    static bool Stored(Setting setting);
+
+    DocumentListModel& model_;
+    std::string title_;
+    HWND statusBar_ = nullptr;  // a child: destroyed with the frame
+    std::unique_ptr<IconToolBar> toolBar_;
+    CDialogMain filter_;
+    CDialogFiles files_;
+    UniqueWindow toolTips_;
+    OwnerDrawMenu mainMenu_;
+    OwnerDrawMenu trayMenu_;
+    UniqueIcon icon_;
+    ThemeApi theme_;
+    int statusWidths_[kStatusPanes] = {};
+    bool scanning_ = false;          // a scan of the Recent folder runs
+    bool rebuildAfterScan_ = false;  // it recorded an opening
+    std::function<bool(const std::string&)> openAddress_;
+};
+
+// The main window when it exists and is alive, otherwise null.
+CFrameApplication* MainFrame();

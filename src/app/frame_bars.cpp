@@ -1,0 +1,252 @@
+// The main window's bars and menus: status bar texts, the tool bar, the translated owner-drawn
+// menus and the colour scheme they share.
+#include "app/frame_application.h"
+
+#include <commctrl.h>
+
+#include <array>
+#include <iterator>
+
+#include "app/frame_texts.h"
+#include "app/settings_store.h"
+#include "framework/selected_object.h"
+#include "language/message_table.h"
+#include "language/message_text.h"
+#include "language/ui_language.h"
+#include "resource.h"
+#include "tracking/document_list_model.h"
+
+namespace {
+
+// The tool bar resource type of window frameworks; windres writes it for TOOLBAR statements.
+const char* const kToolBarResourceType = MAKEINTRESOURCEA(241);
+
+struct CommandIcon {
+    unsigned command;
+    int icon;
+};
+
+// The icon beside each command, in tool bar order (so the tool bar takes the icons in this order).
+constexpr CommandIcon kMainMenuIcons[] = {
+    {ID_FILE_OPEN, IDI_OPEN},           {ID_FILE_EXPLORE, IDI_EXPLORE},   {ID_FILE_INFO, IDI_INFO},
+    {ID_FILE_COPY, IDI_COPY},           {ID_FILE_MOVE, IDI_MOVE},         {ID_FILE_PRINT, IDI_PRINT},
+    {ID_FILE_DELETE, IDI_DELETE},       {ID_FILE_SAVE_LIST, IDI_SAVE_LIST}, {ID_FILE_CLEAR_LIST, IDI_CLEAR_LIST},
+    {ID_SERVICE_PASSWORD, IDI_PASSWORD}, {ID_SERVICE_OPTIONS, IDI_OPTIONS}, {ID_HELP_CONTENTS, IDI_HELP_CONTENTS},
+    {ID_HELP_PRODUCTS, IDI_PRODUCTS},   {ID_HELP_WEB_SITE, IDI_WEB_SITE},
+};
+constexpr CommandIcon kTrayMenuIcons[] = {
+    {ID_SERVICE_PASSWORD, IDI_PASSWORD},
+    {ID_SERVICE_OPTIONS, IDI_OPTIONS},
+    {ID_HELP_CONTENTS, IDI_HELP_CONTENTS},
+    {ID_HELP_WEB_SITE, IDI_WEB_SITE},
+};
+
+std::vector<ToolBarButton> ToolBarButtons(int resourceId) {
+    const HINSTANCE instance = ::GetModuleHandleA(nullptr);
+    const HRSRC found = ::FindResourceA(instance, MAKEINTRESOURCEA(resourceId), kToolBarResourceType);
+    const HGLOBAL loaded = found != nullptr ? ::LoadResource(instance, found) : nullptr;
+    const void* data = loaded != nullptr ? ::LockResource(loaded) : nullptr;
+    ToolBarResource resource;
+    if (data == nullptr ||
+        !ParseToolBarResource({static_cast<const std::uint8_t*>(data), ::SizeofResource(instance, found)}, resource)) {
+        return {};
+    }
+    std::vector<ToolBarButton> buttons;
+    int image = 0;
+    for (const unsigned command : resource.commands) {
+        ToolBarButton button;
+        button.command = command;
+        if (command != 0) button.image = image++;
+        buttons.push_back(button);
+    }
+    return buttons;
+}
+
+// Shown with its ampersands as they are, not as mnemonics.
+std::string MenuLiteral(std::string_view text) {
+    std::string literal;
+    for (const char c : text) {
+        literal += c;
+        if (c == '&') literal += '&';
+    }
+    return literal;
+}
+
+// The last item of the menu bar becomes the maker's web address, at the right end.
+void MakeWebAddressItem(HMENU menu, const std::string& address) {
+    std::string text = MenuLiteral(address);
+    MENUITEMINFOA item{};
+    item.cbSize = sizeof item;
+    item.fMask = MIIM_FTYPE | MIIM_STRING;
+    item.fType = MFT_STRING | MFT_RIGHTJUSTIFY;
+    item.dwTypeData = text.data();
+    ::SetMenuItemInfoA(menu, ID_MAKER_WEB_ADDRESS, FALSE, &item);
+}
+
+void AddMenuIcons(OwnerDrawMenu& menu, std::span<const CommandIcon> icons) {
+    for (const CommandIcon& entry : icons) menu.AddImage(static_cast<int>(entry.command), entry.icon);
+}
+
+std::string WindowText(HWND window) {
+    const int length = ::GetWindowTextLengthA(window);
+    std::string text(static_cast<std::size_t>(length) + 1, '\0');
+    text.resize(static_cast<std::size_t>(::GetWindowTextA(window, text.data(), length + 1)));
+    return text;
+}
+
+std::string StatusText(HWND statusBar, int pane) {
+    const auto length = LOWORD(::SendMessageA(statusBar, SB_GETTEXTLENGTHA, static_cast<WPARAM>(pane), 0));
+    std::string text(static_cast<std::size_t>(length) + 1, '\0');
+    const auto copied = LOWORD(::SendMessageA(statusBar, SB_GETTEXTA, static_cast<WPARAM>(pane), reinterpret_cast<LPARAM>(text.data())));
+    text.resize(copied);
+    return text;
+}
+
+}  // namespace
+
+bool CFrameApplication::CreateStatusBar() {
+    statusBar_ = ::CreateWindowExA(0, STATUSCLASSNAMEA, "", WS_CHILD | WS_VISIBLE | SBARS_SIZEGRIP, 0, 0, 0, 0, hwnd(),
+                                   reinterpret_cast<HMENU>(static_cast<UINT_PTR>(IDC_STATUS_BAR)),
+                                   ::GetModuleHandleA(nullptr), nullptr);
+    if (statusBar_ == nullptr) return false;
+    int edges[kStatusPanes] = {0, 0, 0, -1};
+    ::SendMessageA(statusBar_, SB_SETPARTS, kStatusPanes, reinterpret_cast<LPARAM>(edges));
+    return true;
+}
+
+bool CFrameApplication::CreateToolBar(bool large) {
+    SettingsStore().WriteNumber(Setting::ViewLarge, large ? 1 : 0);
+    DestroyToolBar();
+
+    const int resourceId = large ? IDR_TOOLBAR_LARGE : IDR_MAINFRAME;
+    const std::vector<ToolBarButton> buttons = ToolBarButtons(resourceId);
+    auto bar = std::make_unique<IconToolBar>();
+    if (buttons.empty() || !bar->Create(hwnd(), IDC_TOOLBAR, buttons)) {
+        if (bar->IsAlive()) ::DestroyWindow(bar->hwnd());
+        LayoutPanes();
+        return false;
+    }
+    toolBar_ = std::move(bar);
+    CurrentLanguage().TranslateToolBar(false, toolBar_->hwnd(), toolTips_, IDR_MAINFRAME);
+    toolBar_->SetIconSize(large ? 24 : 16, resourceId);
+    for (const CommandIcon& entry : kMainMenuIcons) toolBar_->AddIcon(entry.icon);
+    toolBar_->SetScheme(EffectiveColorScheme(SettingsStore().ReadNumber(Setting::ViewInterfaceColors), theme_.IsThemed()));
+    ::ShowWindow(toolBar_->hwnd(), Stored(Setting::ViewToolbar) ? SW_SHOWNORMAL : SW_HIDE);
+    SetStateToolbar(toolBar_->hwnd());
+    LayoutPanes();
+    ::RedrawWindow(hwnd(), nullptr, nullptr, RDW_INVALIDATE | RDW_ERASE | RDW_ALLCHILDREN | RDW_FRAME);
+    return true;
+}
+
+void CFrameApplication::DestroyToolBar() {
+    SetStateToolbar(nullptr);
+    toolTips_.reset();
+    if (toolBar_ && toolBar_->IsAlive()) ::DestroyWindow(toolBar_->hwnd());
+    toolBar_.reset();
+}
+
+bool CFrameApplication::ApplyLanguage(bool startup) {
+    std::string name = SettingsStore().ReadText(Setting::Lang);
+    if (name.empty()) name = "english";
+    UiLanguage& language = CurrentLanguage();
+    language.SetLanguage(name);
+
+    if (filter_.IsAlive()) language.TranslateWindow(startup, false, filter_.hwnd(), IDD_FILTER_PANE);
+    if (toolBar_ && toolBar_->IsAlive()) language.TranslateToolBar(startup, toolBar_->hwnd(), toolTips_, IDR_MAINFRAME);
+    if (!LoadMainMenu(startup)) return false;
+    LoadTrayMenu(startup);
+    ApplyColorScheme(EffectiveColorScheme(SettingsStore().ReadNumber(Setting::ViewInterfaceColors), theme_.IsThemed()));
+    return true;
+}
+
+// Translated and given its web address before it becomes owner-drawn: the owner-drawn items
+// keep the texts they had then.
+bool CFrameApplication::LoadMainMenu(bool startup) {
+    UniqueMenu menu(::LoadMenuA(::GetModuleHandleA(nullptr), MAKEINTRESOURCEA(IDR_MAINFRAME)));
+    if (!menu) return false;
+    const UiLanguage& language = CurrentLanguage();
+    language.TranslateMenu(startup, menu.get(), IDR_MAINFRAME);
+    MakeWebAddressItem(menu.get(), language.MakerWebAddress());
+
+    ::SetMenu(hwnd(), nullptr);
+    mainMenu_.Attach(menu.release());
+    mainMenu_.Enable();
+    AddMenuIcons(mainMenu_, kMainMenuIcons);
+    ::SetMenu(hwnd(), mainMenu_.Handle());
+    ::DrawMenuBar(hwnd());
+    return true;
+}
+
+bool CFrameApplication::LoadTrayMenu(bool startup) {
+    if (!trayMenu_.Load(IDR_TRAY_MENU)) return false;
+    CurrentLanguage().TranslateMenu(startup, trayMenu_.Handle(), IDR_TRAY_MENU);
+    trayMenu_.Enable();
+    AddMenuIcons(trayMenu_, kTrayMenuIcons);
+    return true;
+}
+
+void CFrameApplication::ApplyColorScheme(int scheme) {
+    SettingsStore().WriteNumber(Setting::ViewInterfaceColors, static_cast<std::uint32_t>(scheme));
+    if (toolBar_) toolBar_->SetScheme(scheme);
+    // The recent-documents popup takes the scheme here once it exists.
+    filter_.ApplyColorScheme(scheme);
+    mainMenu_.SetScheme(scheme);
+    trayMenu_.SetScheme(scheme);
+    if (files_.IsAlive()) ::RedrawWindow(files_.hwnd(), nullptr, nullptr, RDW_INVALIDATE | RDW_ERASE | RDW_ALLCHILDREN);
+    if (IsAlive()) ::DrawMenuBar(hwnd());
+}
+
+std::string CFrameApplication::SelectedTabTypeName() const {
+    if (!files_.IsAlive()) return {};
+    const int tab = files_.SelectedTab();
+    if (tab < 0 || static_cast<std::size_t>(tab) >= model_.TabCount() || tab >= files_.TabCount()) return {};
+    return model_.TabTypeName(static_cast<std::size_t>(tab));
+}
+
+void CFrameApplication::UpdateCaptionAndStatus() {
+    if (!IsAlive()) return;
+    const bool typesAll = Stored(Setting::ViewTypesAll);
+    const std::string caption = CaptionText(title_, SelectedTabTypeName(), typesAll);
+    if (WindowText(hwnd()) != caption) ::SetWindowTextA(hwnd(), caption.c_str());
+    if (!::IsWindow(statusBar_)) return;
+
+    const StatusWords words{MessageText(kMsgFilter), MessageText(kMsgType),  MessageText(kMsgDate),
+                            MessageText(kMsgNone),   MessageText(kMsgTotal), MessageText(kMsgSelected),
+                            MessageText(kMsgHelp)};
+    std::vector<std::string> selected;
+    GetSelectedDocuments(selected, Stored(Setting::ViewDeleted));
+    SetStatusText(0, FilterPaneText(words, filter_.DateFilterActive(), typesAll), true);
+    SetStatusText(1, CountPaneText(words.total, files_.IsAlive() ? files_.RowCount() : 0), true);
+    SetStatusText(2, CountPaneText(words.selected, static_cast<int>(selected.size())), true);
+    SetStatusText(3, HelpPaneText(words), false);
+}
+
+// Setting a status text repaints its pane: an unchanged text is left alone, so the 100 ms tick
+// does not flicker.
+void CFrameApplication::SetStatusText(int pane, const std::string& text, bool fitWidth) {
+    if (StatusText(statusBar_, pane) == text) return;
+    if (fitWidth) {
+        statusWidths_[pane] = StatusTextWidth(text);
+        std::array<int, kStatusPanes> edges{};
+        int right = 0;
+        for (int index = 0; index < kStatusPanes - 1; ++index) edges[index] = right += statusWidths_[index];
+        edges[kStatusPanes - 1] = -1;  // the help pane stretches to the end
+        ::SendMessageA(statusBar_, SB_SETPARTS, kStatusPanes, reinterpret_cast<LPARAM>(edges.data()));
+    }
+    ::SendMessageA(statusBar_, SB_SETTEXTA, static_cast<WPARAM>(pane), reinterpret_cast<LPARAM>(text.c_str()));
+}
+
+// The text's width in the status bar's own font, plus the pane's borders.
+int CFrameApplication::StatusTextWidth(const std::string& text) const {
+    const HDC dc = ::GetDC(statusBar_);
+    if (dc == nullptr) return 0;
+    SIZE size{};
+    {
+        const SelectedObject font(dc, reinterpret_cast<HFONT>(::SendMessageA(statusBar_, WM_GETFONT, 0, 0)));
+        ::GetTextExtentPoint32A(dc, text.c_str(), static_cast<int>(text.size()), &size);
+    }
+    ::ReleaseDC(statusBar_, dc);
+    int borders[3] = {};
+    ::SendMessageA(statusBar_, SB_GETBORDERS, 0, reinterpret_cast<LPARAM>(borders));
+    return size.cx + 2 * borders[0] + borders[2] + 2 * ::GetSystemMetrics(SM_CXEDGE);
+}

@@ -1,0 +1,518 @@
+// The real main window on a scratch history: view commands, command states read back from the
+// real menu, status bar and caption, hiding, Exit, and how rebuilds keep tabs and selection.
+#include "app/frame_application.h"
+
+#include <commctrl.h>
+#include <gtest/gtest.h>
+#include <shlobj.h>
+
+#include <memory>
+
+#include "app/settings_store.h"
+#include "framework/com_ptr.h"
+#include "framework/message_filters.h"
+#include "framework/program_path.h"
+#include "language/message_text.h"
+#include "language/ui_language.h"
+#include "language/web_addresses.h"
+#include "resource.h"
+#include "tracking/document_list_model.h"
+#include "tracking/recent_watcher.h"
+#include "wine_test_support.h"
+
+using namespace std::chrono_literals;
+using namespace testsupport;
+
+namespace {
+
+constexpr char kBranch[] = "Software\\Quillon Works\\Kestrum";
+// Filter modes of the filter pane, as stored.
+constexpr std::uint32_t kAllDates = 0;
+
+// Chooses a mode of the filter pane as a click on its radio button does.
+void ChooseFilterMode(HWND pane, int radio) {
+    for (int id : {IDC_FILTER_ALL, IDC_FILTER_DAY, IDC_FILTER_LAST, IDC_FILTER_BETWEEN, IDC_FILTER_LISTED}) {
+        ::CheckDlgButton(pane, id, id == radio ? BST_CHECKED : BST_UNCHECKED);
+    }
+    ::SendMessageA(pane, WM_COMMAND, MAKEWPARAM(radio, BN_CLICKED), reinterpret_cast<LPARAM>(::GetDlgItem(pane, radio)));
+}
+
+std::string Line(int32_t day, const std::string& path) { return std::to_string(day) + ".500000 " + path + "\r\n"; }
+
+// The popup of `menu` (searched through its sub-menus) that holds `command` as an item.
+HMENU PopupHolding(HMENU menu, unsigned command, int& position) {
+    for (int index = 0; index < ::GetMenuItemCount(menu); ++index) {
+        if (const HMENU sub = ::GetSubMenu(menu, index)) {
+            if (const HMENU found = PopupHolding(sub, command, position)) return found;
+        } else if (::GetMenuItemID(menu, index) == command) {
+            position = index;
+            return menu;
+        }
+    }
+    return nullptr;
+}
+
+class FrameTest : public testing::Test {
+protected:
+    void SetUp() override {
+        ::RegDeleteTreeA(HKEY_CURRENT_USER, kBranch);
+        ClearRecentFolder();
+        language_.SetProgramFolder(languages_.Path());
+        today_ = TodayDayNumber();
+    }
+    void TearDown() override {
+        frame_.reset();
+        ::RegDeleteTreeA(HKEY_CURRENT_USER, kBranch);
+        ::DeleteFileA(HistoryPath().c_str());
+    }
+
+    // The files pane puts the history beside the running program: the test's own.
+    static std::string HistoryPath() {
+        const std::string path = ProgramPath();
+        return path.substr(0, path.size() - 3) + "dat";
+    }
+    std::string Doc(const std::string& name, size_t bytes = 1) {
+        const std::string path = documents_.Path() + name;
+        WriteFile(path, std::string(bytes, 'x'));
+        return path;
+    }
+    void Store(Setting setting, std::uint32_t value) { SettingsStore().WriteNumber(setting, value); }
+    std::uint32_t Stored(Setting setting) { return SettingsStore().ReadNumber(setting); }
+
+    void Open(const std::string& history) {
+        WriteFile(HistoryPath(), history);
+        frame_ = std::make_unique<CFrameApplication>(model_);
+        ASSERT_TRUE(frame_->CreateFrame());
+        frame_->SetAddressOpener([this](const std::string& address) {
+            opened_.push_back(address);
+            return true;
+        });
+    }
+    HWND Window() { return frame_->hwnd(); }
+    HWND List() { return frame_->ListControl()->hwnd(); }
+    HWND Tabs() { return ::GetDlgItem(frame_->FilesPane().hwnd(), IDC_FILES_TABS); }
+    int Rows() { return frame_->FilesPane().RowCount(); }
+    int SelectedTab() { return frame_->FilesPane().SelectedTab(); }
+
+    void Command(unsigned id) { ::SendMessageA(Window(), WM_COMMAND, id, 0); }
+    // The item's state as the user sees it when its menu opens.
+    UINT MenuState(unsigned command) {
+        int position = -1;
+        const HMENU popup = PopupHolding(frame_->MainMenu(), command, position);
+        EXPECT_NE(popup, nullptr) << command;
+        if (popup == nullptr) return 0;
+        ::SendMessageA(Window(), WM_INITMENUPOPUP, reinterpret_cast<WPARAM>(popup), MAKELPARAM(position, FALSE));
+        return ::GetMenuState(popup, command, MF_BYCOMMAND);
+    }
+    bool Enabled(unsigned command) { return (MenuState(command) & (MF_GRAYED | MF_DISABLED)) == 0; }
+    bool Checked(unsigned command) { return (MenuState(command) & MF_CHECKED) != 0; }
+
+    void SelectRows(std::initializer_list<int> rows) {
+        LVITEMA none{};
+        none.stateMask = LVIS_SELECTED;
+        ::SendMessageA(List(), LVM_SETITEMSTATE, static_cast<WPARAM>(-1), reinterpret_cast<LPARAM>(&none));
+        for (int row : rows) {
+            LVITEMA item{};
+            item.stateMask = LVIS_SELECTED;
+            item.state = LVIS_SELECTED;
+            ::SendMessageA(List(), LVM_SETITEMSTATE, static_cast<WPARAM>(row), reinterpret_cast<LPARAM>(&item));
+        }
+    }
+    std::vector<int> SelectedRows() { return frame_->ListControl()->SelectedRows(); }
+    std::string Cell(int row, int column) {
+        char text[512] = {};
+        LVITEMA item{};
+        item.iSubItem = column;
+        item.pszText = text;
+        item.cchTextMax = sizeof text;
+        ::SendMessageA(List(), LVM_GETITEMTEXTA, static_cast<WPARAM>(row), reinterpret_cast<LPARAM>(&item));
+        return text;
+    }
+    std::string StatusText(int pane) {
+        frame_->UpdateCaptionAndStatus();
+        char text[256] = {};
+        ::SendMessageA(frame_->StatusBar(), SB_GETTEXTA, static_cast<WPARAM>(pane), reinterpret_cast<LPARAM>(text));
+        return text;
+    }
+    std::string Caption() {
+        frame_->UpdateCaptionAndStatus();
+        char text[256] = {};
+        ::GetWindowTextA(Window(), text, sizeof text);
+        return text;
+    }
+    RECT ChildRect(HWND child) {
+        RECT rect{};
+        ::GetWindowRect(child, &rect);
+        ::MapWindowPoints(nullptr, Window(), reinterpret_cast<POINT*>(&rect), 2);
+        return rect;
+    }
+    static bool HasStyle(HWND window, LONG_PTR style) { return (::GetWindowLongPtrA(window, GWL_STYLE) & style) != 0; }
+
+    ComInit com_;
+    ScratchFolder languages_{"kestrum-frame-lang"};
+    ScratchFolder documents_{"kestrum-frame-docs"};
+    UiLanguage language_;
+    CurrentLanguageScope languageScope_{language_};
+    DocumentListModel model_;
+    std::unique_ptr<CFrameApplication> frame_;
+    std::vector<std::string> opened_;
+    int32_t today_ = 0;
+};
+
+TEST_F(FrameTest, CreationBuildsBarsPanesAndTheOwnerDrawnMenuHidden) {
+    Open(Line(today_, Doc("a.txt")));
+    EXPECT_FALSE(::IsWindowVisible(Window()));
+    EXPECT_EQ(::GetDlgItem(Window(), IDC_STATUS_BAR), frame_->StatusBar());
+    EXPECT_EQ(::SendMessageA(frame_->StatusBar(), SB_GETPARTS, 0, 0), CFrameApplication::kStatusPanes);
+    const HWND toolBar = ::GetDlgItem(Window(), IDC_TOOLBAR);
+    ASSERT_NE(toolBar, nullptr);
+    ASSERT_NE(frame_->ToolBar(), nullptr);
+    EXPECT_EQ(::SendMessageA(toolBar, TB_BUTTONCOUNT, 0, 0), 17);
+    EXPECT_EQ(frame_->ToolBar()->IconSize(), 24) << "large icons by default";
+    EXPECT_EQ(frame_->ToolBar()->IconCount(), 14);
+    EXPECT_EQ(::GetDlgItem(Window(), CDialogFiles::kChildId), frame_->FilesPane().hwnd());
+    EXPECT_EQ(::GetDlgItem(Window(), IDW_FILTER_PANE), frame_->FilterPane().hwnd());
+
+    const HMENU menu = ::GetMenu(Window());
+    ASSERT_EQ(menu, frame_->MainMenu());
+    ASSERT_EQ(::GetMenuItemCount(menu), 5);
+    MENUITEMINFOA last{};
+    last.cbSize = sizeof last;
+    last.fMask = MIIM_FTYPE | MIIM_ID;
+    ASSERT_TRUE(::GetMenuItemInfoA(menu, 4, TRUE, &last));
+    EXPECT_EQ(last.wID, static_cast<UINT>(ID_MAKER_WEB_ADDRESS));
+    EXPECT_TRUE(last.fType & MFT_RIGHTJUSTIFY);
+    EXPECT_TRUE(last.fType & MFT_OWNERDRAW);
+    EXPECT_NE(OwnerDrawMenu::FromHandle(frame_->TrayMenu()), nullptr);
+    EXPECT_EQ(Rows(), 1) << "the filter pane's first rebuild filled the list";
+}
+
+TEST_F(FrameTest, ViewTogglesStoreTheirSettingAndRebuild) {
+    const std::string a = Doc("a.txt");
+    Open(Line(today_, a) + Line(today_, a) + Line(today_, Doc("b.pdf")) + Line(today_, documents_.Path() + "gone.txt"));
+    EXPECT_EQ(Rows(), 3) << "the txt tab: two openings of a.txt and the missing document";
+
+    Command(ID_VIEW_DUPLICATES);
+    EXPECT_EQ(Stored(Setting::ViewDuplicates), 0u);
+    EXPECT_EQ(Rows(), 2);
+    Command(ID_VIEW_DELETED);
+    EXPECT_EQ(Stored(Setting::ViewDeleted), 0u);
+    EXPECT_EQ(Rows(), 1);
+    Command(ID_VIEW_TYPES_ALL);
+    EXPECT_EQ(Stored(Setting::ViewTypesAll), 1u);
+    EXPECT_EQ(Rows(), 2) << "a.txt once and b.pdf";
+    EXPECT_FALSE(HasStyle(Tabs(), WS_VISIBLE));
+    Command(ID_VIEW_TYPES_ALL);
+    EXPECT_EQ(Rows(), 1);
+    EXPECT_TRUE(HasStyle(Tabs(), WS_VISIBLE));
+    EXPECT_TRUE(Checked(ID_VIEW_TAB_TEXT));
+    Command(ID_VIEW_TAB_TEXT);
+    EXPECT_EQ(Stored(Setting::ViewTabText), 0u);
+    EXPECT_TRUE(HasStyle(Tabs(), TCS_FIXEDWIDTH));
+    EXPECT_FALSE(Checked(ID_VIEW_TAB_TEXT));
+}
+
+TEST_F(FrameTest, AcceleratorsReachTheViewCommands) {
+    Open(Line(today_, Doc("a.txt")) + Line(today_, Doc("b.pdf")));
+    ::PostMessageA(List(), WM_KEYDOWN, VK_F4, 1);
+    PumpPendingMessages();
+    EXPECT_EQ(Stored(Setting::ViewTypesAll), 1u);
+    EXPECT_EQ(Rows(), 2);
+}
+
+TEST_F(FrameTest, DocumentCommandsFollowTheSelection) {
+    const std::string a = Doc("a.txt");
+    Open(Line(today_, a) + Line(today_, a) + Line(today_, documents_.Path() + "gone.txt"));
+    ASSERT_EQ(Rows(), 3);
+    const unsigned documentCommands[] = {ID_FILE_OPEN, ID_FILE_COPY, ID_FILE_MOVE, ID_FILE_PRINT, ID_FILE_DELETE};
+
+    SelectRows({});
+    for (unsigned command : documentCommands) EXPECT_FALSE(Enabled(command)) << command;
+    EXPECT_FALSE(Enabled(ID_FILE_EXPLORE));
+    EXPECT_FALSE(Enabled(ID_FILE_INFO));
+    EXPECT_TRUE(Enabled(ID_FILE_SAVE_LIST));
+    EXPECT_TRUE(Enabled(ID_FILE_CLEAR_LIST));
+
+    // Rows are in history order (sorted by name: a, a, gone).
+    SelectRows({2});
+    for (unsigned command : documentCommands) EXPECT_FALSE(Enabled(command)) << command;
+    EXPECT_TRUE(Enabled(ID_FILE_EXPLORE)) << "a missing document can still be explored";
+    EXPECT_FALSE(Enabled(ID_FILE_INFO));
+
+    SelectRows({0});
+    for (unsigned command : documentCommands) EXPECT_TRUE(Enabled(command)) << command;
+    EXPECT_TRUE(Enabled(ID_FILE_INFO));
+    SelectRows({0, 1});
+    EXPECT_FALSE(Enabled(ID_FILE_INFO)) << "two rows, though of one document";
+    EXPECT_TRUE(Enabled(ID_FILE_OPEN));
+}
+
+TEST_F(FrameTest, AnEmptyListDisablesSaveAndClearAndShowsATotalOfNothing) {
+    Open("");
+    EXPECT_FALSE(Enabled(ID_FILE_SAVE_LIST));
+    EXPECT_FALSE(Enabled(ID_FILE_CLEAR_LIST));
+    EXPECT_EQ(StatusText(1), "Total: 0  ");
+    EXPECT_EQ(StatusText(2), "Selected: 0  ");
+    EXPECT_EQ(StatusText(3), "Help - F1");
+}
+
+TEST_F(FrameTest, ViewItemsAreCheckedByTheirSettings) {
+    Open("");
+    EXPECT_FALSE(Checked(ID_VIEW_TYPES_ALL));
+    EXPECT_TRUE(Checked(ID_VIEW_DUPLICATES));
+    EXPECT_TRUE(Checked(ID_VIEW_DELETED));
+    EXPECT_TRUE(Checked(ID_VIEW_FILTER));
+    EXPECT_TRUE(Checked(ID_VIEW_STATUSBAR));
+    EXPECT_TRUE(Checked(ID_VIEW_TOOLBAR));
+    EXPECT_TRUE(Checked(ID_VIEW_LARGE_ICONS));
+    // Wine's prefix has visual styles on: the stored scheme (Modern by default) is checked.
+    EXPECT_TRUE(Enabled(ID_VIEW_COLORS_CLASSIC));
+    EXPECT_TRUE(Checked(ID_VIEW_COLORS_MODERN));
+    EXPECT_FALSE(Checked(ID_VIEW_COLORS_ORIGINAL));
+    Command(ID_VIEW_COLORS_ORIGINAL);
+    EXPECT_EQ(Stored(Setting::ViewInterfaceColors), 2u);
+    ASSERT_NE(frame_->ToolBar(), nullptr);
+    EXPECT_EQ(frame_->ToolBar()->Scheme(), 2);
+    EXPECT_EQ(OwnerDrawMenu::CurrentScheme(), 2);
+    EXPECT_TRUE(Checked(ID_VIEW_COLORS_ORIGINAL));
+    EXPECT_FALSE(Checked(ID_VIEW_COLORS_MODERN));
+}
+
+TEST_F(FrameTest, TextLabelsAreDisabledWhileAllTypesAreOn) {
+    Open(Line(today_, Doc("a.txt")));
+    EXPECT_TRUE(Enabled(ID_VIEW_TAB_TEXT));
+    Command(ID_VIEW_TYPES_ALL);
+    EXPECT_FALSE(Enabled(ID_VIEW_TAB_TEXT));
+    // A disabled command does nothing, even from its accelerator.
+    Command(ID_VIEW_TAB_TEXT);
+    EXPECT_EQ(Stored(Setting::ViewTabText), 1u);
+}
+
+TEST_F(FrameTest, HidingTheFilterPaneGivesItsRoomToTheFilesPaneAndDisablesSwitchingToIt) {
+    Open(Line(today_, Doc("a.txt")));
+    ::SetWindowPos(Window(), nullptr, 0, 0, 700, 500, SWP_NOMOVE | SWP_NOZORDER);
+    frame_->ShowMainWindow();
+    EXPECT_TRUE(Enabled(ID_VIEW_SWITCH_FILTER));
+    const RECT filesWithFilter = ChildRect(frame_->FilesPane().hwnd());
+    EXPECT_EQ(ChildRect(frame_->FilterPane().hwnd()).right, filesWithFilter.left);
+    EXPECT_GT(filesWithFilter.left, 0);
+
+    Command(ID_VIEW_SWITCH_FILTER);
+    EXPECT_TRUE(Checked(ID_VIEW_SWITCH_FILTER));
+    EXPECT_FALSE(Checked(ID_VIEW_SWITCH_LIST));
+    Command(ID_VIEW_FILTER);
+    EXPECT_EQ(Stored(Setting::ViewFilter), 0u);
+    EXPECT_FALSE(::IsWindowVisible(frame_->FilterPane().hwnd()));
+    EXPECT_EQ(ChildRect(frame_->FilesPane().hwnd()).left, 0);
+    EXPECT_FALSE(Enabled(ID_VIEW_SWITCH_FILTER));
+    EXPECT_TRUE(Checked(ID_VIEW_SWITCH_LIST)) << "the focus left the pane that went";
+
+    Command(ID_VIEW_FILTER);
+    EXPECT_TRUE(::IsWindowVisible(frame_->FilterPane().hwnd()));
+    EXPECT_EQ(ChildRect(frame_->FilesPane().hwnd()).left, filesWithFilter.left);
+}
+
+TEST_F(FrameTest, BarsFollowTheirSettingsAndLargeIconsKeepAHiddenToolBarHidden) {
+    Open(Line(today_, Doc("a.txt")));
+    ::SetWindowPos(Window(), nullptr, 0, 0, 700, 500, SWP_NOMOVE | SWP_NOZORDER);
+    const RECT before = ChildRect(frame_->FilesPane().hwnd());
+    Command(ID_VIEW_STATUSBAR);
+    EXPECT_EQ(Stored(Setting::ViewStatusbar), 0u);
+    EXPECT_FALSE(HasStyle(frame_->StatusBar(), WS_VISIBLE));
+    EXPECT_GT(ChildRect(frame_->FilesPane().hwnd()).bottom, before.bottom);
+
+    ASSERT_NE(frame_->ToolBar(), nullptr);
+    Command(ID_VIEW_TOOLBAR);
+    EXPECT_EQ(Stored(Setting::ViewToolbar), 0u);
+    EXPECT_EQ(ChildRect(frame_->FilesPane().hwnd()).top, 0);
+    Command(ID_VIEW_LARGE_ICONS);
+    EXPECT_EQ(Stored(Setting::ViewLarge), 0u);
+    ASSERT_NE(frame_->ToolBar(), nullptr);
+    EXPECT_EQ(frame_->ToolBar()->IconSize(), 16);
+    EXPECT_FALSE(HasStyle(frame_->ToolBar()->hwnd(), WS_VISIBLE));
+    EXPECT_EQ(::SendMessageA(frame_->ToolBar()->hwnd(), TB_BUTTONCOUNT, 0, 0), 17);
+
+    Command(ID_VIEW_TOOLBAR);
+    EXPECT_TRUE(HasStyle(frame_->ToolBar()->hwnd(), WS_VISIBLE));
+    const RECT bar = ChildRect(frame_->ToolBar()->hwnd());
+    EXPECT_EQ(ChildRect(frame_->FilesPane().hwnd()).top, bar.bottom - bar.top);
+}
+
+TEST_F(FrameTest, SortBySortsAtOnceButTheCheckAndTheNextRefillFollowTheStoredKey) {
+    Open(Line(today_, Doc("b.txt", 9000)) + Line(today_, Doc("a.txt", 3000)) + Line(today_, Doc("c.txt", 1)));
+    EXPECT_EQ(Cell(0, kColumnName), "a.txt");
+    Command(ID_SORT_SIZE);
+    EXPECT_EQ(Cell(0, kColumnName), "c.txt");
+    EXPECT_EQ(Cell(2, kColumnName), "b.txt");
+    EXPECT_TRUE(Checked(ID_SORT_NAME));
+    EXPECT_FALSE(Checked(ID_SORT_SIZE));
+    EXPECT_EQ(Stored(Setting::FilesSort), 0u);
+    frame_->FillList(0);
+    EXPECT_EQ(Cell(0, kColumnName), "a.txt");
+    Store(Setting::FilesSort, 2);
+    EXPECT_TRUE(Checked(ID_SORT_SIZE));
+}
+
+TEST_F(FrameTest, StatusAndCaptionNameTheFiltersAndTheTypeTab) {
+    Open(Line(today_, Doc("a.txt")) + Line(today_ - 3, Doc("b.txt")));
+    // The filter pane starts in its one-day mode: a date filter, and a type tab.
+    EXPECT_EQ(StatusText(0), "Filter: Date, Type  ");
+    EXPECT_EQ(StatusText(1), "Total: 1  ");
+    const std::string typeName = model_.TabTypeName(0);
+    ASSERT_FALSE(typeName.empty());
+    EXPECT_EQ(Caption(), "Kestrum - [" + typeName + "]");
+
+    Command(ID_VIEW_TYPES_ALL);
+    EXPECT_EQ(StatusText(0), "Filter: Date");
+    EXPECT_EQ(Caption(), "Kestrum");
+
+    ChooseFilterMode(frame_->FilterPane().hwnd(), IDC_FILTER_ALL);
+    EXPECT_EQ(StatusText(0), "Filter: None  ");
+    EXPECT_EQ(StatusText(1), "Total: 2  ");
+    SelectRows({0, 1});
+    EXPECT_EQ(StatusText(2), "Selected: 2  ");
+}
+
+TEST_F(FrameTest, SelectedCountsPathsOnceAndMissingOnesOnlyInTheDeletedView) {
+    const std::string a = Doc("a.txt");
+    Open(Line(today_, a) + Line(today_, a) + Line(today_, documents_.Path() + "gone.txt"));
+    SelectRows({0, 1, 2});
+    EXPECT_EQ(StatusText(2), "Selected: 2  ");
+    Store(Setting::ViewDeleted, 0);  // the setting alone, without a rebuild
+    EXPECT_EQ(StatusText(2), "Selected: 1  ");
+}
+
+TEST_F(FrameTest, TheTimerRefreshesTheStatusBarAndPanesFitTheirTexts) {
+    Open(Line(today_, Doc("a.txt")));
+    ChooseFilterMode(frame_->FilterPane().hwnd(), IDC_FILTER_ALL);
+    Store(Setting::ViewTypesAll, 1);
+    ASSERT_TRUE(WaitUntil([&] {
+        char text[64] = {};
+        ::SendMessageA(frame_->StatusBar(), SB_GETTEXTA, 0, reinterpret_cast<LPARAM>(text));
+        return std::string(text) == "Filter: None  ";
+    }, 2s));
+    int edges[CFrameApplication::kStatusPanes] = {};
+    ::SendMessageA(frame_->StatusBar(), SB_GETPARTS, CFrameApplication::kStatusPanes, reinterpret_cast<LPARAM>(edges));
+    EXPECT_GT(edges[0], 0);
+    EXPECT_GT(edges[1], edges[0]);
+    EXPECT_GT(edges[2], edges[1]);
+    EXPECT_EQ(edges[3], -1);
+}
+
+TEST_F(FrameTest, ARebuildWithFewerTabsSelectsTheLastAndWithNoneSelectsNothing) {
+    Store(Setting::FilterType, kAllDates);
+    Open(Line(today_ - 5, Doc("x.rtf")) + Line(today_ - 5, Doc("y.csv")) + Line(today_, Doc("a.txt")) +
+         Line(today_, Doc("b.pdf")));
+    ASSERT_EQ(frame_->FilesPane().TabCount(), 4);
+    frame_->FilesPane().SelectTab(3);
+    frame_->FillList(3);
+    EXPECT_EQ(Cell(0, kColumnName), "b.pdf");
+
+    ChooseFilterMode(frame_->FilterPane().hwnd(), IDC_FILTER_DAY);  // the calendar shows today
+    EXPECT_EQ(frame_->FilesPane().TabCount(), 2);
+    EXPECT_EQ(SelectedTab(), 1);
+    EXPECT_EQ(Cell(0, kColumnName), "b.pdf") << "the list shows the selected tab";
+
+    ChooseFilterMode(frame_->FilterPane().hwnd(), IDC_FILTER_LISTED);  // no dates listed: nothing passes
+    EXPECT_EQ(frame_->FilesPane().TabCount(), 0);
+    EXPECT_EQ(SelectedTab(), -1);
+    EXPECT_EQ(Rows(), 0);
+    EXPECT_EQ(Caption(), "Kestrum");
+}
+
+TEST_F(FrameTest, TheSelectedRowSurvivesRefillsWithinTheList) {
+    const std::string a = Doc("a.txt");
+    Open(Line(today_, a) + Line(today_, a) + Line(today_, a) + Line(today_, a) + Line(today_, Doc("b.txt")));
+    ASSERT_EQ(Rows(), 5);
+    EXPECT_EQ(SelectedRows(), std::vector<int>{0}) << "row 0 when nothing was selected";
+    SelectRows({3});
+    frame_->FillList(0);
+    EXPECT_EQ(SelectedRows(), std::vector<int>{3});
+    Command(ID_VIEW_DUPLICATES);  // two rows are left
+    ASSERT_EQ(Rows(), 2);
+    EXPECT_EQ(SelectedRows(), std::vector<int>{1}) << "moved to the last row";
+    SelectRows({});
+    frame_->FillList(0);
+    EXPECT_EQ(SelectedRows(), std::vector<int>{0});
+}
+
+TEST_F(FrameTest, MinimisingAndClosingOnlyHide) {
+    Open("");
+    frame_->ShowMainWindow();
+    ASSERT_TRUE(::IsWindowVisible(Window()));
+    ::SendMessageA(Window(), WM_SYSCOMMAND, SC_CLOSE, 0);
+    EXPECT_TRUE(::IsWindow(Window()));
+    EXPECT_FALSE(::IsWindowVisible(Window()));
+
+    Command(ID_TRAY_OPEN);
+    EXPECT_TRUE(::IsWindowVisible(Window()));
+    ::SendMessageA(Window(), WM_SYSCOMMAND, SC_MINIMIZE | 2, 0);  // the low four bits are the system's
+    EXPECT_FALSE(::IsWindowVisible(Window()));
+    EXPECT_FALSE(::IsIconic(Window()));
+
+    frame_->ShowMainWindow();
+    ::SendMessageA(Window(), WM_CLOSE, 0, 0);
+    EXPECT_TRUE(::IsWindow(Window()));
+    EXPECT_FALSE(::IsWindowVisible(Window()));
+    frame_->ShowMainWindow();
+    Command(ID_FILE_HIDE);
+    EXPECT_FALSE(::IsWindowVisible(Window()));
+}
+
+TEST_F(FrameTest, ExitSavesColumnWidthsAndPlacementAndDestroysTheWindow) {
+    Open(Line(today_, Doc("a.txt")));
+    ::SetWindowPos(Window(), nullptr, 40, 30, 640, 420, SWP_NOZORDER);
+    ::SendMessageA(List(), LVM_SETCOLUMNWIDTH, kColumnFolder, 123);
+    const HWND window = Window();
+    Command(ID_FILE_EXIT);
+    EXPECT_FALSE(::IsWindow(window));
+    EXPECT_EQ(Stored(Setting::ColWidth1), 123u);
+    EXPECT_EQ(Stored(Setting::ColWidth0), 200u);
+    HKEY key = nullptr;
+    ASSERT_EQ(::RegOpenKeyExA(HKEY_CURRENT_USER, (std::string(kBranch) + "\\MainWindow").c_str(), 0, KEY_READ, &key),
+              ERROR_SUCCESS);
+    DWORD width = 0;
+    DWORD size = sizeof width;
+    EXPECT_EQ(::RegQueryValueExA(key, "Width", nullptr, nullptr, reinterpret_cast<BYTE*>(&width), &size), ERROR_SUCCESS);
+    EXPECT_EQ(width, 640u);
+    ::RegCloseKey(key);
+}
+
+TEST_F(FrameTest, HelpRequestsOpenTheTopicPageOnlyWhenAsked) {
+    Open("");
+    const auto request = [&](const char* topic, const MSG* message) {
+        return ::SendMessageA(Window(), WM_SHOW_HELP_TOPIC, reinterpret_cast<WPARAM>(topic),
+                              reinterpret_cast<LPARAM>(message));
+    };
+    EXPECT_EQ(request("", nullptr), 0);
+    MSG keyDown{Window(), WM_KEYDOWN, VK_F1, 0, 0, {}};
+    EXPECT_EQ(request("opt.htm", &keyDown), 0) << "the key-down goes on to the dialog";
+    MSG other{Window(), WM_KEYUP, VK_F2, 0, 0, {}};
+    EXPECT_EQ(request("opt.htm", &other), 0);
+    EXPECT_TRUE(opened_.empty());
+    MSG keyUp{Window(), WM_KEYUP, VK_F1, 0, 0, {}};
+    EXPECT_EQ(request("opt.htm", &keyUp), 1);
+    EXPECT_EQ(request("help.htm", nullptr), 1);
+    EXPECT_EQ(opened_, (std::vector<std::string>{std::string(kProductWebAddress) + "/opt.htm",
+                                                 std::string(kProductWebAddress) + "/help.htm"}));
+}
+
+TEST_F(FrameTest, ARecordedOpeningReachesTheListThroughTheFrame) {
+    Store(Setting::ViewTypesAll, 1);
+    Open("");
+    const std::string opened = Doc("opened.txt");
+    ::SHAddToRecentDocs(SHARD_PATHA, opened.c_str());
+    ASSERT_TRUE(WaitUntil([&] { return Rows() == 1; }, 10s));
+    EXPECT_EQ(Cell(0, kColumnName), "opened.txt");
+    EXPECT_EQ(StatusText(1), "Total: 1  ");
+}
+
+TEST_F(FrameTest, TheFocusGoesToTheList) {
+    Open(Line(today_, Doc("a.txt")));
+    frame_->ShowMainWindow();
+    ::SetFocus(Window());
+    EXPECT_EQ(::GetFocus(), List());
+    EXPECT_TRUE(Checked(ID_VIEW_SWITCH_LIST));
+}
+
+}  // namespace
