@@ -40,6 +40,8 @@ function(kestrum_wine_test name)
   endif()
   add_executable(${name} ${arg_SOURCES})
   target_link_libraries(${name} PRIVATE kestrum_options ${arg_LIBS} GTest::gtest_main)
+  # Test resource scripts include the program's resource IDs.
+  target_include_directories(${name} PRIVATE ${KESTRUM_RESOURCE_DIR})
   if(arg_DEPENDS)
     add_dependencies(${name} ${arg_DEPENDS})
   endif()

@@ -64,6 +64,28 @@
 #define IDC_SELECT_DATE_CALENDAR 1024
 #define IDC_SELECT_DATE_ADD 1031
 
+// The filter pane (a child of the main frame) and the type of its initial data: the entries of
+// the period list.
+#define IDD_FILTER_PANE 136
+#define IDW_FILTER_PANE 1040  // the pane's child identifier in the main frame
+#define RT_DIALOG_INIT 240
+#define IDC_FILTER_ALL 1006
+#define IDC_FILTER_DAY 1005
+#define IDC_FILTER_CALENDAR 1024
+#define IDC_FILTER_LAST 1013
+#define IDC_FILTER_PERIOD 1022
+#define IDC_FILTER_BETWEEN 1010
+#define IDC_FILTER_FROM_BACK 1018
+#define IDC_FILTER_FROM 1011
+#define IDC_FILTER_FROM_FORWARD 1012
+#define IDC_FILTER_TO_BACK 1016
+#define IDC_FILTER_TO 1014
+#define IDC_FILTER_TO_FORWARD 1015
+#define IDC_FILTER_LISTED 1025
+#define IDC_FILTER_DATES 1026
+#define IDC_FILTER_ADD_DATE 1021
+#define IDC_FILTER_REMOVE_DATES 1023
+
 // Icons (every one holds 16, 24, 32 and 48 pixel frames; drawn by tools/art/make_art.sh).
 #define IDI_SORT_DESCENDING  138  // list header: column sorted descending
 #define IDI_MISSING_DOCUMENT 140  // list row of a document that no longer exists

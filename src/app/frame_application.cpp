@@ -140,7 +140,7 @@ LRESULT CFrameApplication::OnCreate(const CreateArgs&) {
     if (!CreateStatusBar()) return -1;
     if (!files_.CreatePane(hwnd())) return -1;
     ::ShowWindow(files_.hwnd(), SW_SHOWNORMAL);
-    if (!filter_.CreatePane(hwnd())) return -1;
+    if (!filter_.Create(hwnd())) return -1;
     filter_.InitialiseFromSettings();
     // The recent-documents popup and the tray icon are created here once they exist.
 

@@ -12,7 +12,7 @@
 #include "app/command_rules.h"
 #include "app/frame_texts.h"
 #include "app/settings_table.h"
-#include "app/stubs/filter_pane_stub.h"
+#include "panes/filter_pane.h"
 #include "framework/frame_window.h"
 #include "framework/message_args.h"
 #include "framework/win_handles.h"

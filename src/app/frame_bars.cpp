@@ -153,7 +153,7 @@ bool CFrameApplication::ApplyLanguage(bool startup) {
     statusWords_ = {MessageText(kMsgFilter), MessageText(kMsgType),  MessageText(kMsgDate),     MessageText(kMsgNone),
                     MessageText(kMsgTotal),  MessageText(kMsgSelected), MessageText(kMsgHelp)};
 
-    if (filter_.IsAlive()) language.TranslateWindow(startup, false, filter_.hwnd(), CDialogMain::kTemplateId);
+    if (filter_.IsAlive()) language.TranslateWindow(startup, false, filter_.hwnd(), IDD_FILTER_PANE);
     if (toolBar_ && toolBar_->IsAlive()) language.TranslateToolBar(startup, toolBar_->hwnd(), toolTips_, IDR_MAINFRAME);
     if (!LoadMainMenu(startup)) return false;
     LoadTrayMenu(startup);

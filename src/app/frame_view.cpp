@@ -37,7 +37,8 @@ bool CFrameApplication::RebuildView() {
     if (!files_.IsAlive() || !filter_.IsAlive()) return false;
     // The position carries over to the new tabs, not the document type.
     const int position = std::max(files_.SelectedTab(), 0);
-    if (!model_.BuildTabs(filter_.CurrentDateFilter())) return false;
+    const std::optional<DateFilter> dates = filter_.CurrentDateFilter();
+    if (!dates || !model_.BuildTabs(*dates)) return false;
     files_.ShowTabs();
     const int tab = std::min(position, files_.TabCount() - 1);
     if (tab >= 0) files_.SelectTab(tab);
@@ -53,7 +54,9 @@ bool CFrameApplication::FillList(int tab) {
     const std::vector<int> selected = list->SelectedRows();
     const int previous = selected.empty() ? -1 : selected.front();
 
-    const bool filled = model_.Fill(filter_.CurrentDateFilter(), tab, false);
+    const std::optional<DateFilter> dates = filter_.CurrentDateFilter();
+    if (!dates) return false;
+    const bool filled = model_.Fill(*dates, tab, false);
     ++fills_;
     list->ShowRows();
     list->SortByStoredKey();
@@ -67,7 +70,8 @@ bool CFrameApplication::ClearCurrentView() {
     if (!files_.IsAlive() || !filter_.IsAlive()) return false;
     const WaitCursor wait;
     const int tab = Stored(Setting::ViewTypesAll) ? -1 : files_.SelectedTab();
-    return model_.Fill(filter_.CurrentDateFilter(), tab, true);
+    const std::optional<DateFilter> dates = filter_.CurrentDateFilter();
+    return dates && model_.Fill(*dates, tab, true);
 }
 
 bool CFrameApplication::HasSelectedDocuments(bool includeMissing) const {

@@ -66,9 +66,15 @@ bool IconToolBar::Create(HWND parent, UINT controlId, std::span<const ToolBarBut
     return RebuildButtons();
 }
 
-bool IconToolBar::RebuildButtons() {
+bool IconToolBar::RebuildButtons() { return AddButtons(TakeButtonsOut(hwnd())); }
+
+bool IconToolBar::AddButtons(const std::vector<BYTE>& states) {
     const HWND toolbar = hwnd();
-    const std::vector<BYTE> states = TakeButtonsOut(toolbar);
+    // Back to the smallest buttons the icons allow: a control that once measured a label keeps
+    // its buttons that high otherwise.
+    const auto padding = static_cast<DWORD>(::SendMessageA(toolbar, TB_GETPADDING, 0, 0));
+    const int size = std::max(IconSize(), 1);
+    ::SendMessageA(toolbar, TB_SETBUTTONSIZE, 0, MAKELPARAM(size + LOWORD(padding), size + HIWORD(padding)));
     std::vector<TBBUTTON> added;
     // The control copies the label texts; they only have to live through the call.
     std::vector<std::string> labels(buttons_.size());
@@ -109,12 +115,11 @@ bool IconToolBar::SetIconSize(int size, int stripBitmapId) {
     iconIds_ = std::move(loaded);
 
     // The control measures its buttons by its image list: give it one of the icon size.
-    TakeButtonsOut(hwnd());
-    if (!MakeSizingImages(size, stripBitmapId)) return false;
-    ::SendMessageA(hwnd(), TB_SETIMAGELIST, 0, reinterpret_cast<LPARAM>(images_.get()));
+    const std::vector<BYTE> states = TakeButtonsOut(hwnd());
+    const bool imagesMade = MakeSizingImages(size, stripBitmapId);
     ::SendMessageA(hwnd(), TB_SETBITMAPSIZE, 0, MAKELPARAM(size, size));
     ::SendMessageA(hwnd(), TB_SETINDENT, kIndent, 0);
-    return RebuildButtons();
+    return AddButtons(states) && imagesMade;
 }
 
 bool IconToolBar::MakeSizingImages(int size, int stripBitmapId) {
@@ -257,7 +262,12 @@ void IconToolBar::PaintButton(HDC target, const RECT& rect, const ToolBarButton&
     if (!canvas) return;
     const HDC dc = canvas.Dc();
     const RECT local{0, 0, canvas.Width(), canvas.Height()};
-    colors_.DrawElement(dc, &local, element::kToolBarBackground, scheme_);
+    // The button's base is its slice of the bar's own gradient: a gradient of the button's
+    // height would end in a darker row than the bar shows beside it and mark every button.
+    RECT client{};
+    ::GetClientRect(hwnd(), &client);
+    const RECT base{0, client.top - rect.top, canvas.Width(), client.bottom - rect.top};
+    colors_.DrawElement(dc, &base, element::kToolBarBackground, scheme_);
     if (IsSeparator(button)) {
         PaintSeparator(dc, local);
         canvas.CopyTo(target, rect.left, rect.top);

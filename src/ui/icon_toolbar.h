@@ -88,6 +88,8 @@ private:
     const ToolBarButton* Find(unsigned command) const;
     // Adds the table's buttons anew (after taking out the ones there), keeping their states.
     bool RebuildButtons();
+    // Adds the table's buttons to an empty bar; `states` are the earlier states by position.
+    bool AddButtons(const std::vector<BYTE>& states);
     bool MakeSizingImages(int size, int stripBitmapId);
 
     std::vector<ToolBarButton> buttons_;

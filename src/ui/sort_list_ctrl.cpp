@@ -33,6 +33,21 @@ void SetRowState(HWND list, int row, UINT state, UINT mask) {
     ::SendMessageA(list, LVM_SETITEMSTATE, static_cast<WPARAM>(row), reinterpret_cast<LPARAM>(&item));
 }
 
+// Deselects every row. Asking for all rows at once makes the list view visit each row, which
+// for an owner-data list of a million rows takes seconds; visiting only the selected ones
+// costs what the selection holds.
+void DeselectAll(HWND list) {
+    if (::SendMessageA(list, LVM_GETSELECTEDCOUNT, 0, 0) == 0) return;
+    if (!(::GetWindowLongPtrA(list, GWL_STYLE) & LVS_OWNERDATA)) {
+        SetRowState(list, -1, 0, LVIS_SELECTED);
+        return;
+    }
+    for (int row = static_cast<int>(::SendMessageA(list, LVM_GETNEXTITEM, static_cast<WPARAM>(-1), LVNI_SELECTED));
+         row >= 0; row = static_cast<int>(::SendMessageA(list, LVM_GETNEXTITEM, static_cast<WPARAM>(row), LVNI_SELECTED))) {
+        SetRowState(list, row, 0, LVIS_SELECTED);
+    }
+}
+
 LPARAM RowData(HWND list, int row) {
     LVITEMA item{};
     item.mask = LVIF_PARAM;
@@ -104,6 +119,9 @@ bool SortListCtrl::Setup(HWND parent, int ascendingIconId, int descendingIconId,
     sortable_ = false;
     if (!withIcons) return true;
     if (!LoadHeaderImages(ascendingIconId, descendingIconId)) return false;
+    // Columns a list brings along may carry values in their item data that are not ours (one
+    // list view keeps the column's sub-item number there).
+    for (int column = 0; column < ColumnCount(); ++column) ClearSortMark(column);
     sortable_ = true;
     return true;
 }
@@ -175,15 +193,23 @@ bool SortListCtrl::AddColumn(const std::string& text, int width) {
     if (!IsAlive()) return false;
     const int position = ColumnCount();
     LVCOLUMNA column{};
-    column.mask = LVCF_FMT | LVCF_TEXT | LVCF_WIDTH | LVCF_SUBITEM;
+    column.mask = LVCF_FMT | LVCF_TEXT | LVCF_WIDTH;
     column.fmt = LVCFMT_LEFT;
     column.cx = width;
     column.pszText = const_cast<char*>(text.c_str());
-    column.iSubItem = position;
     const auto added = ::SendMessageA(hwnd(), LVM_INSERTCOLUMNA, static_cast<WPARAM>(position), reinterpret_cast<LPARAM>(&column));
     if (added < 0) return false;
     ::SendMessageA(hwnd(), LVM_SETCOLUMNWIDTH, static_cast<WPARAM>(added), MAKELPARAM(width, 0));
+    ClearSortMark(static_cast<int>(added));
     return true;
+}
+
+void SortListCtrl::ClearSortMark(int column) {
+    const HWND header = Header();
+    HDITEMA item = ReadHeaderItem(header, column);
+    item.lParam = kHeaderUnsorted;
+    item.fmt = (item.fmt & ~(HDF_IMAGE | HDF_BITMAP_ON_RIGHT)) | HDF_STRING;
+    WriteHeaderItem(header, column, item);
 }
 
 bool SortListCtrl::SetVirtualRowCount(int count) {
@@ -208,11 +234,7 @@ bool SortListCtrl::SetSortState(int column, bool ascending) {
     // Someone may have given the header another image list in the meantime.
     ::SendMessageA(header, HDM_SETIMAGELIST, HDSIL_NORMAL, reinterpret_cast<LPARAM>(headerImages_.get()));
     for (int other = 0; other < columns; ++other) {
-        HDITEMA item = ReadHeaderItem(header, other);
-        if (other == column || item.lParam == kHeaderUnsorted) continue;
-        item.lParam = kHeaderUnsorted;
-        item.fmt = (item.fmt & ~(HDF_IMAGE | HDF_BITMAP_ON_RIGHT)) | HDF_STRING;
-        WriteHeaderItem(header, other, item);
+        if (other != column && ReadHeaderItem(header, other).lParam != kHeaderUnsorted) ClearSortMark(other);
     }
     HDITEMA item = ReadHeaderItem(header, column);
     item.lParam = HeaderValueFor(ascending);
@@ -303,7 +325,7 @@ void SortListCtrl::CarrySelection(const std::vector<int>& newToOld) {
         std::vector<int> selected;
         selected.reserve(static_cast<std::size_t>(selectedCount));
         for (int row = SelectedIndex(-1); row >= 0; row = SelectedIndex(row)) selected.push_back(row);
-        SetRowState(list, -1, 0, LVIS_SELECTED);
+        DeselectAll(list);
         for (const int row : RowsAfterReorder(selected, newToOld)) SetRowState(list, row, LVIS_SELECTED, LVIS_SELECTED);
     }
     if (focused >= 0) {
@@ -318,7 +340,7 @@ bool SortListCtrl::Select(int index, bool select, bool scroll, bool centre) {
     const int row = ClampRowIndex(index, rows);
     if (row < 0) return false;
     const HWND list = hwnd();
-    if (!IsSingleSelection()) SetRowState(list, -1, 0, LVIS_SELECTED);
+    if (!IsSingleSelection()) DeselectAll(list);
     if (!select) return true;
     SetRowState(list, row, LVIS_SELECTED | LVIS_FOCUSED, LVIS_SELECTED | LVIS_FOCUSED);
     // A shift-click extends the selection from here.

@@ -44,7 +44,7 @@ public:
     int ColumnCount() const;
     int RowCount() const;
 
-    // Appends a left-aligned column `width` pixels wide.
+    // Appends a left-aligned, unsorted column `width` pixels wide.
     bool AddColumn(const std::string& text, int width);
     // The number of rows of an owner-data list; its owner serves their texts.
     bool SetVirtualRowCount(int count);
@@ -101,6 +101,8 @@ private:
     bool AdoptOrCreate(HWND parent, UINT controlId, DWORD style);
     bool LoadHeaderImages(int ascendingIconId, int descendingIconId);
     HWND Header() const;
+    // The header item shows text only and carries no sort value.
+    void ClearSortMark(int column);
     void SortRows(int column, bool ascending);
     void CarrySelection(const std::vector<int>& newToOld);
     std::string CellText(int row, int column) const;

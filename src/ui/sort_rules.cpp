@@ -2,6 +2,8 @@
 #include "ui/sort_rules.h"
 
 #include <algorithm>
+#include <charconv>
+#include <limits>
 
 SortState SortStateFromHeaderValues(std::span<const std::intptr_t> values) {
     for (std::size_t column = 0; column < values.size(); ++column) {
@@ -27,6 +29,33 @@ std::string_view SortKeyPrefix(std::string_view text) {
         ++characters;
     }
     return text;
+}
+
+namespace {
+
+long long LeadingNumber(std::string_view text) {
+    std::size_t start = 0;
+    while (start < text.size() && (text[start] == ' ' || text[start] == '\t')) ++start;
+    bool negative = false;
+    if (start < text.size() && (text[start] == '+' || text[start] == '-')) negative = text[start++] == '-';
+    unsigned long long value = 0;
+    const char* first = text.data() + start;
+    const auto [end, error] = std::from_chars(first, text.data() + text.size(), value);
+    if (end == first) return 0;
+    constexpr auto kMax = static_cast<unsigned long long>(std::numeric_limits<long long>::max());
+    if (error == std::errc::result_out_of_range || value > kMax) {
+        return negative ? std::numeric_limits<long long>::min() : std::numeric_limits<long long>::max();
+    }
+    const auto magnitude = static_cast<long long>(value);
+    return negative ? -magnitude : magnitude;
+}
+
+}  // namespace
+
+int CompareAsNumbers(std::string_view first, std::string_view second) {
+    const long long a = LeadingNumber(first);
+    const long long b = LeadingNumber(second);
+    return a < b ? -1 : (a > b ? 1 : 0);
 }
 
 int ClampRowIndex(int index, int rowCount) {

@@ -39,6 +39,11 @@ constexpr std::size_t kSortKeyLength = 1023;
 // The leading kSortKeyLength characters of a UTF-8 text, never cutting a character in two.
 std::string_view SortKeyPrefix(std::string_view text);
 
+// Orders two texts by the whole numbers they start with (after leading blanks, an optional
+// sign, then digits; an empty or non-numeric text counts as 0; numbers beyond 64 bits count as
+// the largest or smallest): -1, 0 or 1. Sizes sort this way, so 9 comes before 10.
+int CompareAsNumbers(std::string_view first, std::string_view second);
+
 // The index a selection request lands on: -1 for an empty list or a negative index, the last
 // row for an index past the end.
 int ClampRowIndex(int index, int rowCount);

@@ -65,6 +65,27 @@ TEST(SortKeyPrefix, CutsAfter1023CharactersNeverInsideOne) {
     EXPECT_EQ(SortKeyPrefix(mixed), std::string(1022, 'x') + "\xF0\x9F\x93\x84");
 }
 
+TEST(CompareAsNumbers, ComparesLeadingWholeNumbers) {
+    EXPECT_EQ(CompareAsNumbers("9", "10"), -1);
+    EXPECT_EQ(CompareAsNumbers("100", "25"), 1);
+    EXPECT_EQ(CompareAsNumbers("42", "42"), 0);
+    // Empty and non-numeric texts count as 0 (a missing document's size).
+    EXPECT_EQ(CompareAsNumbers("", "0"), 0);
+    EXPECT_EQ(CompareAsNumbers("", "1"), -1);
+    EXPECT_EQ(CompareAsNumbers("n/a", ""), 0);
+    // Only the leading digits count.
+    EXPECT_EQ(CompareAsNumbers("12 KB", "12"), 0);
+    EXPECT_EQ(CompareAsNumbers("3.9", "3"), 0);
+    EXPECT_EQ(CompareAsNumbers("  7", "8"), -1);
+    EXPECT_EQ(CompareAsNumbers("-5", "2"), -1);
+    EXPECT_EQ(CompareAsNumbers("+5", "5"), 0);
+    // Numbers beyond 64 bits saturate instead of wrapping around.
+    EXPECT_EQ(CompareAsNumbers("99999999999999999999999", "9223372036854775807"), 0);
+    EXPECT_EQ(CompareAsNumbers("99999999999999999999999", "1"), 1);
+    EXPECT_EQ(CompareAsNumbers("-99999999999999999999999", "-1"), -1);
+    EXPECT_EQ(CompareAsNumbers("9223372036854775808", "9223372036854775807"), 0);
+}
+
 TEST(ClampRowIndex, ClampsToTheLastRowAndRefusesTheRest) {
     EXPECT_EQ(ClampRowIndex(0, 0), -1);
     EXPECT_EQ(ClampRowIndex(5, 0), -1);

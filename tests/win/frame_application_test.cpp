@@ -28,8 +28,14 @@ namespace {
 constexpr char kBranch[] = "Software\\Quillon Works\\Kestrum";
 // Filter modes of the filter pane, as stored.
 constexpr std::uint32_t kAllDates = 0;
-constexpr std::uint32_t kOneDay = 1;
-constexpr std::uint32_t kListedDates = 4;
+
+// Chooses a mode of the filter pane as a click on its radio button does.
+void ChooseFilterMode(HWND pane, int radio) {
+    for (int id : {IDC_FILTER_ALL, IDC_FILTER_DAY, IDC_FILTER_LAST, IDC_FILTER_BETWEEN, IDC_FILTER_LISTED}) {
+        ::CheckDlgButton(pane, id, id == radio ? BST_CHECKED : BST_UNCHECKED);
+    }
+    ::SendMessageA(pane, WM_COMMAND, MAKEWPARAM(radio, BN_CLICKED), reinterpret_cast<LPARAM>(::GetDlgItem(pane, radio)));
+}
 
 std::string Line(int32_t day, const std::string& path) { return std::to_string(day) + ".500000 " + path + "\r\n"; }
 
@@ -165,7 +171,7 @@ TEST_F(FrameTest, CreationBuildsBarsPanesAndTheOwnerDrawnMenuHidden) {
     EXPECT_EQ(frame_->ToolBar()->IconSize(), 24) << "large icons by default";
     EXPECT_EQ(frame_->ToolBar()->IconCount(), 14);
     EXPECT_EQ(::GetDlgItem(Window(), CDialogFiles::kChildId), frame_->FilesPane().hwnd());
-    EXPECT_EQ(::GetDlgItem(Window(), CDialogMain::kChildId), frame_->FilterPane().hwnd());
+    EXPECT_EQ(::GetDlgItem(Window(), IDW_FILTER_PANE), frame_->FilterPane().hwnd());
 
     const HMENU menu = ::GetMenu(Window());
     ASSERT_EQ(menu, frame_->MainMenu());
@@ -360,8 +366,7 @@ TEST_F(FrameTest, StatusAndCaptionNameTheFiltersAndTheTypeTab) {
     EXPECT_EQ(StatusText(0), "Filter: Date");
     EXPECT_EQ(Caption(), "Kestrum");
 
-    Store(Setting::FilterType, kAllDates);
-    frame_->RebuildView();
+    ChooseFilterMode(frame_->FilterPane().hwnd(), IDC_FILTER_ALL);
     EXPECT_EQ(StatusText(0), "Filter: None  ");
     EXPECT_EQ(StatusText(1), "Total: 2  ");
     SelectRows({0, 1});
@@ -379,7 +384,7 @@ TEST_F(FrameTest, SelectedCountsPathsOnceAndMissingOnesOnlyInTheDeletedView) {
 
 TEST_F(FrameTest, TheTimerRefreshesTheStatusBarAndPanesFitTheirTexts) {
     Open(Line(today_, Doc("a.txt")));
-    Store(Setting::FilterType, kAllDates);
+    ChooseFilterMode(frame_->FilterPane().hwnd(), IDC_FILTER_ALL);
     Store(Setting::ViewTypesAll, 1);
     ASSERT_TRUE(WaitUntil([&] {
         char text[64] = {};
@@ -403,14 +408,12 @@ TEST_F(FrameTest, ARebuildWithFewerTabsSelectsTheLastAndWithNoneSelectsNothing) 
     frame_->FillList(3);
     EXPECT_EQ(Cell(0, kColumnName), "b.pdf");
 
-    Store(Setting::FilterType, kOneDay);
-    ASSERT_TRUE(frame_->RebuildView());
+    ChooseFilterMode(frame_->FilterPane().hwnd(), IDC_FILTER_DAY);  // the calendar shows today
     EXPECT_EQ(frame_->FilesPane().TabCount(), 2);
     EXPECT_EQ(SelectedTab(), 1);
     EXPECT_EQ(Cell(0, kColumnName), "b.pdf") << "the list shows the selected tab";
 
-    Store(Setting::FilterType, kListedDates);  // no dates listed yet: nothing passes
-    ASSERT_TRUE(frame_->RebuildView());
+    ChooseFilterMode(frame_->FilterPane().hwnd(), IDC_FILTER_LISTED);  // no dates listed: nothing passes
     EXPECT_EQ(frame_->FilesPane().TabCount(), 0);
     EXPECT_EQ(SelectedTab(), -1);
     EXPECT_EQ(Rows(), 0);

@@ -1,0 +1,105 @@
+// The real Kestrum.exe shows documents opened through the shell in its main window: in the tab
+// of their type, with the cells of their files, moments after the shell wrote the shortcut.
+//
+// Arguments: the host paths of Kestrum.exe and open_documents.exe.
+#include <windows.h>
+#include <commctrl.h>
+#include <gtest/gtest.h>
+
+#include <chrono>
+#include <cstdio>
+#include <thread>
+
+#include "kestrum_process.h"
+#include "remote_controls.h"
+#include "wine_test_support.h"
+
+using namespace std::chrono_literals;
+using namespace testsupport;
+
+namespace {
+
+std::string kestrumExe;
+std::string openDocumentsExe;
+
+constexpr int kTabsId = 1027;
+constexpr int kListId = 1032;
+constexpr int kStatusBarId = 59393;
+
+class MainWindow : public testing::Test {
+protected:
+    void SetUp() override {
+        ClearRecentFolder();
+        ::RegDeleteTreeA(HKEY_CURRENT_USER, "Software\\Quillon Works\\Kestrum");
+    }
+    void TearDown() override { ::RegDeleteTreeA(HKEY_CURRENT_USER, "Software\\Quillon Works\\Kestrum"); }
+
+    std::string Document(const std::string& name, size_t bytes) {
+        const std::string path = documents_.Path() + name;
+        EXPECT_TRUE(WriteFile(path, std::string(bytes, 'x')));
+        return path;
+    }
+    static int Rows(HWND list) { return static_cast<int>(::SendMessageA(list, LVM_GETITEMCOUNT, 0, 0)); }
+
+    ScratchFolder program_{"kestrum-main"};
+    ScratchFolder documents_{"kestrum-main-docs"};
+};
+
+TEST_F(MainWindow, OpenedDocumentsAppearInTheirTypesTabWithTheirCells) {
+    // A document recorded earlier and deleted since.
+    const std::string gone = documents_.Path() + "Old notes.txt";
+    WriteFile(program_.Path() + "Kestrum.dat", std::to_string(TodayDayNumber()) + ".250000 " + gone + "\r\n");
+
+    KestrumProcess kestrum(kestrumExe, program_.Path());
+    ASSERT_TRUE(kestrum.Started());
+    const HWND frame = kestrum.Window();
+    ASSERT_TRUE(frame);
+    const HWND list = FindDescendant(frame, kListId);
+    const HWND tabs = FindDescendant(frame, kTabsId);
+    const HWND status = FindDescendant(frame, kStatusBarId);
+    ASSERT_TRUE(list && tabs && status);
+    RemoteControls remote(frame);
+    ASSERT_TRUE(WaitUntil([&] { return Rows(list) == 1; }, 10s));
+
+    const std::string report = Document("Quarterly report.txt", 3000);
+    const auto opened = std::chrono::steady_clock::now();
+    ASSERT_EQ(RunAndWait(openDocumentsExe, {report}), 0);
+    ASSERT_TRUE(WaitUntil([&] { return Rows(list) == 2; }, 10s));
+    const double latency = std::chrono::duration<double, std::milli>(std::chrono::steady_clock::now() - opened).count();
+    std::printf("[ FIGURE   ] opened through the shell -> shown in the list: %.0f ms (goal 500 ms)\n", latency);
+
+    // Sorted by name: the deleted notes, then the report.
+    EXPECT_EQ(remote.ListCell(list, 0, 0), "Old notes.txt");
+    EXPECT_FALSE(remote.ListCell(list, 0, 3).empty()) << "the day it was opened";
+    EXPECT_EQ(remote.ListCell(list, 0, 2), "");
+    EXPECT_EQ(remote.ListCell(list, 0, 4), "");
+    EXPECT_EQ(remote.ListCell(list, 0, 5), "");
+    EXPECT_EQ(remote.ListCell(list, 1, 0), "Quarterly report.txt");
+    EXPECT_EQ(remote.ListCell(list, 1, 1), documents_.Path());
+    EXPECT_EQ(remote.ListCell(list, 1, 2), "2");
+    EXPECT_FALSE(remote.ListCell(list, 1, 3).empty());
+    EXPECT_FALSE(remote.ListCell(list, 1, 4).empty());
+    EXPECT_FALSE(remote.ListCell(list, 1, 5).empty());
+
+    // A second type gets its own tab; the list keeps showing the first tab's type.
+    ASSERT_EQ(RunAndWait(openDocumentsExe, {Document("Budget.xlsx", 10)}), 0);
+    ASSERT_TRUE(WaitUntil([&] { return ::SendMessageA(tabs, TCM_GETITEMCOUNT, 0, 0) == 2; }, 10s));
+    EXPECT_EQ(Rows(list), 2);
+    EXPECT_EQ(remote.ListCell(list, 1, 0), "Quarterly report.txt");
+    EXPECT_TRUE(WaitUntil([&] { return remote.StatusText(status, 1) == "Total: 2  "; }, 3s))
+        << remote.StatusText(status, 1);
+    EXPECT_TRUE(kestrum.ExitWithin(2s));
+}
+
+}  // namespace
+
+int main(int argc, char** argv) {
+    testing::InitGoogleTest(&argc, argv);
+    if (argc != 3) {
+        std::fprintf(stderr, "usage: main_window_e2e_tests KESTRUM_EXE OPEN_DOCUMENTS_EXE (host paths)\n");
+        return 2;
+    }
+    kestrumExe = HostPathToWindows(argv[1]);
+    openDocumentsExe = HostPathToWindows(argv[2]);
+    return RUN_ALL_TESTS();
+}

@@ -1,0 +1,66 @@
+// Running the real program under test.
+#include "kestrum_process.h"
+
+#include "app/instance_marker.h"
+#include "wine_test_support.h"
+
+namespace testsupport {
+namespace {
+
+// The Exit command of the main window's File menu.
+constexpr WPARAM kExitCommand = 32820;
+
+struct FoundWindow {
+    DWORD processId;
+    HWND window;
+};
+
+BOOL CALLBACK FindMarkedWindow(HWND window, LPARAM parameter) {
+    auto* found = reinterpret_cast<FoundWindow*>(parameter);
+    DWORD owner = 0;
+    ::GetWindowThreadProcessId(window, &owner);
+    if (owner == found->processId && ::GetWindowLongPtrA(window, GWLP_USERDATA) == kInstanceMarker) {
+        found->window = window;
+        return FALSE;
+    }
+    return TRUE;
+}
+
+}  // namespace
+
+KestrumProcess::KestrumProcess(const std::string& exe, const std::string& folder) : exe_(folder + "Kestrum.exe") {
+    if (!::CopyFileA(exe.c_str(), exe_.c_str(), FALSE)) return;
+    STARTUPINFOA startup{};
+    startup.cb = sizeof startup;
+    std::string commandLine = "\"" + exe_ + "\"";
+    started_ = ::CreateProcessA(nullptr, commandLine.data(), nullptr, nullptr, FALSE, 0, nullptr, folder.c_str(),
+                                &startup, &process_);
+    if (started_) WaitUntil([&] { return Window() != nullptr; }, std::chrono::seconds(15));
+}
+
+KestrumProcess::~KestrumProcess() {
+    if (!started_) return;
+    if (::WaitForSingleObject(process_.hProcess, 0) == WAIT_TIMEOUT) {
+        ::TerminateProcess(process_.hProcess, 1);
+        ::WaitForSingleObject(process_.hProcess, 5000);
+    }
+    ::CloseHandle(process_.hThread);
+    ::CloseHandle(process_.hProcess);
+}
+
+HWND KestrumProcess::Window() const {
+    FoundWindow found{process_.dwProcessId, nullptr};
+    ::EnumWindows(&FindMarkedWindow, reinterpret_cast<LPARAM>(&found));
+    return found.window;
+}
+
+bool KestrumProcess::ExitWithin(std::chrono::milliseconds limit) {
+    const HWND window = Window();
+    if (!window) return false;
+    ::PostMessageA(window, WM_COMMAND, kExitCommand, 0);
+    return ::WaitForSingleObject(process_.hProcess, static_cast<DWORD>(limit.count())) == WAIT_OBJECT_0;
+}
+
+std::string KestrumProcess::HistoryPath() const { return exe_.substr(0, exe_.size() - 3) + "dat"; }
+
+}  // namespace testsupport

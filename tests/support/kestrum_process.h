@@ -1,0 +1,34 @@
+// A fresh copy of the real Kestrum.exe running in a folder of its own, found by its marked main
+// window and ended with its Exit command.
+#pragma once
+
+#include <windows.h>
+
+#include <chrono>
+#include <string>
+
+namespace testsupport {
+
+class KestrumProcess {
+public:
+    // Copies `exe` into `folder` (so the history starts empty there) and starts it; ready once
+    // its main window exists.
+    KestrumProcess(const std::string& exe, const std::string& folder);
+    ~KestrumProcess();
+    KestrumProcess(const KestrumProcess&) = delete;
+    KestrumProcess& operator=(const KestrumProcess&) = delete;
+
+    bool Started() const { return started_; }
+    // The main window: the top-level window of the process marked with the instance marker.
+    HWND Window() const;
+    // Ends the program with its Exit command; true when the process ended within `limit`.
+    bool ExitWithin(std::chrono::milliseconds limit);
+    std::string HistoryPath() const;
+
+private:
+    std::string exe_;
+    PROCESS_INFORMATION process_{};
+    bool started_ = false;
+};
+
+}  // namespace testsupport

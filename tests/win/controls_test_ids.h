@@ -1,0 +1,17 @@
+// Resource IDs of the custom controls' test dialogs.
+#pragma once
+
+#define IDD_CONTROLS 2000
+#define IDC_TEST_HISTORY 2001
+#define IDC_TEST_LINK 2002
+#define IDC_TEST_PLAIN_STATIC 2003
+#define IDC_TEST_COLOR 2004
+#define IDC_TEST_CLOSE_BUTTON 2005
+#define IDC_TEST_RESTORE_BUTTON 2006
+#define IDC_TEST_HELP_BUTTON 2007
+#define IDC_TEST_EDIT 2008
+
+#define IDD_COMBO_STYLES 2010
+#define IDC_TEST_DROPLIST 2011
+#define IDC_TEST_SIMPLE 2012
+#define IDC_TEST_NOT_COMBO 2013
