@@ -141,6 +141,8 @@ LRESULT CFrameApplication::OnCreate(const CreateArgs&) {
     if (!files_.CreatePane(hwnd())) return -1;
     ::ShowWindow(files_.hwnd(), SW_SHOWNORMAL);
     if (!filter_.Create(hwnd())) return -1;
+    // The pane is made at its template's size, which is what its controls need.
+    filterPaneMinWidth_ = WindowWidth(filter_.hwnd());
     filter_.InitialiseFromSettings();
     // The recent-documents popup and the tray icon are created here once they exist.
 
@@ -192,7 +194,10 @@ void CFrameApplication::LayoutPanes() {
     if (::IsWindow(statusBar_) && Stored(Setting::ViewStatusbar)) rest.bottom -= WindowHeight(statusBar_);
     const int height = std::max(0, static_cast<int>(rest.bottom - rest.top));
     if (filter_.IsAlive() && Stored(Setting::ViewFilter)) {
-        ::MoveWindow(filter_.hwnd(), rest.left, rest.top, DialogUnitsToPixels(kFilterPaneWidthDu, true), height, TRUE);
+        // 120 dialog units of the system font are the pane's template width with the fonts of
+        // a standard desktop; with other fonts the pane would cut off its right-hand buttons.
+        const int width = std::max(DialogUnitsToPixels(kFilterPaneWidthDu, true), filterPaneMinWidth_);
+        ::MoveWindow(filter_.hwnd(), rest.left, rest.top, width, height, TRUE);
         rest.left += WindowWidth(filter_.hwnd());
     }
     if (files_.IsAlive()) {

@@ -180,6 +180,7 @@ private:
     UniqueIcon icon_;
     ThemeApi theme_;
     int statusWidths_[kStatusPanes] = {};
+    int filterPaneMinWidth_ = 0;
     StatusWords statusWords_;  // in the current language; read from its file only when it changes
     SelectionKey selectionKey_;
     SelectionFacts selection_;

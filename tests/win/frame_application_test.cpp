@@ -18,6 +18,7 @@
 #include "resource.h"
 #include "tracking/document_list_model.h"
 #include "tracking/recent_watcher.h"
+#include "ui/dialog_units.h"
 #include "wine_test_support.h"
 
 using namespace std::chrono_literals;
@@ -600,6 +601,25 @@ TEST_F(FrameTest, HotKeyZeroShowsTheWindow) {
     EXPECT_FALSE(::IsWindowVisible(Window()));
     ::SendMessageA(Window(), WM_HOTKEY, 0, 0);
     EXPECT_TRUE(::IsWindowVisible(Window()));
+}
+
+}  // namespace
+
+namespace {
+
+TEST_F(FrameTest, TheFilterPaneIsWideEnoughForAllItsControls) {
+    Open("");
+    ::SetWindowPos(Window(), nullptr, 0, 0, 800, 600, SWP_NOMOVE | SWP_NOZORDER);
+    const HWND pane = frame_->FilterPane().hwnd();
+    RECT paneRect{};
+    ::GetWindowRect(pane, &paneRect);
+    EXPECT_GE(paneRect.right - paneRect.left, DialogUnitsToPixels(120, true));
+    for (HWND child = ::GetWindow(pane, GW_CHILD); child != nullptr; child = ::GetWindow(child, GW_HWNDNEXT)) {
+        RECT rect{};
+        ::GetWindowRect(child, &rect);
+        EXPECT_LE(rect.right, paneRect.right) << "control " << ::GetDlgCtrlID(child);
+    }
+    EXPECT_EQ(ChildRect(frame_->FilesPane().hwnd()).left, ChildRect(pane).right);
 }
 
 }  // namespace
