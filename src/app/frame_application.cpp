@@ -141,6 +141,9 @@ LRESULT CFrameApplication::OnCreate(const CreateArgs&) {
     if (!files_.CreatePane(hwnd())) return -1;
     ::ShowWindow(files_.hwnd(), SW_SHOWNORMAL);
     if (!filter_.Create(hwnd())) return -1;
+    // 120 dialog units of the system font; where the pane's own font makes its controls wider
+    // (as under Wine), the pane keeps the width its template asks for, so nothing is cut off.
+    filterPaneWidth_ = std::max(DialogUnitsToPixels(kFilterPaneWidthDu, true), WindowWidth(filter_.hwnd()));
     filter_.InitialiseFromSettings();
     // The recent-documents popup and the tray icon are created here once they exist.
 
@@ -192,7 +195,7 @@ void CFrameApplication::LayoutPanes() {
     if (::IsWindow(statusBar_) && Stored(Setting::ViewStatusbar)) rest.bottom -= WindowHeight(statusBar_);
     const int height = std::max(0, static_cast<int>(rest.bottom - rest.top));
     if (filter_.IsAlive() && Stored(Setting::ViewFilter)) {
-        ::MoveWindow(filter_.hwnd(), rest.left, rest.top, DialogUnitsToPixels(kFilterPaneWidthDu, true), height, TRUE);
+        ::MoveWindow(filter_.hwnd(), rest.left, rest.top, filterPaneWidth_, height, TRUE);
         rest.left += WindowWidth(filter_.hwnd());
     }
     if (files_.IsAlive()) {

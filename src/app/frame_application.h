@@ -152,6 +152,7 @@ private:
     HWND statusBar_ = nullptr;  // a child: destroyed with the frame
     std::unique_ptr<IconToolBar> toolBar_;
     CDialogMain filter_;
+    int filterPaneWidth_ = 0;
     CDialogFiles files_;
     UniqueWindow toolTips_;
     OwnerDrawMenu mainMenu_;
