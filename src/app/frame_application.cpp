@@ -82,6 +82,7 @@ const MessageMap& CFrameApplication::Map() const {
         route::Message<WM_RECENT_CHANGED, &CFrameApplication::OnRecentChanged>(),
         route::Message<WM_TRAY_NOTIFY, &CFrameApplication::OnTrayNotify>(),
         route::Message<WM_SHOW_HELP_TOPIC, &CFrameApplication::OnShowHelpTopic>(),
+        route::Message<WM_CONTEXTMENU, &CFrameApplication::OnContextMenu>(),
     };
     static constexpr CommandEntry kCommands[] = {
         route::Command<ID_FILE_EXIT, &CFrameApplication::OnExit>(),

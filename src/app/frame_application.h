@@ -61,6 +61,8 @@ public:
     CFilesListCtrl* ListControl();
     CDialogFiles& FilesPane() { return files_; }
     CDialogMain& FilterPane() { return filter_; }
+    // Enables or greys the document commands of a menu by the current selection.
+    void SetDocumentMenuStates(HMENU menu);
     HWND StatusBar() const { return statusBar_; }
     IconToolBar* ToolBar() { return toolBar_.get(); }
     HMENU MainMenu() const { return mainMenu_.Handle(); }
@@ -110,6 +112,8 @@ private:
     void OnClose();
     LRESULT OnEndSession(const RawMessageArgs<WM_ENDSESSION>& args);
     void OnSetFocus();
+    // The document context menu, when the list asks for one.
+    void OnContextMenu(const ContextMenuArgs& args);
     void OnHotKey(const HotKeyArgs& args);
     LRESULT OnMeasureItem(const MeasureItemArgs& args);
     LRESULT OnDrawItem(const DrawItemArgs& args);
