@@ -10,6 +10,7 @@
 #include <vector>
 
 #include "app/command_rules.h"
+#include "app/frame_texts.h"
 #include "app/settings_table.h"
 #include "panes/filter_pane.h"
 #include "framework/frame_window.h"
@@ -147,6 +148,26 @@ private:
     void SetStatusText(int pane, const std::string& text, bool fitWidth);
     int StatusTextWidth(const std::string& text) const;
     FocusPlace FocusPlaceNow() const;
+
+    // What the selection amounts to, for the command rules and the status bar. Walking a large
+    // selection of the list is slow, and the tool bar asks for it at every idle moment and the
+    // status bar ten times a second: the answer is kept until the selection or the rows change.
+    struct SelectionFacts {
+        int rows = 0;       // selected list rows
+        int documents = 0;  // distinct paths among them
+        int existing = 0;   // distinct paths of documents that exist
+    };
+    // The selection changes by input, after which the tool bar's idle pass looks again; a
+    // single action changes the count, the first selected row or the selection mark.
+    struct SelectionKey {
+        int count = -1;
+        int first = -1;
+        int mark = -1;
+        int rows = -1;
+        unsigned fills = 0;
+        friend bool operator==(const SelectionKey&, const SelectionKey&) = default;
+    };
+    const SelectionFacts& Selection();
     std::string SelectedTabTypeName() const;
     // A yes/no setting as stored now.
     static bool Stored(Setting setting);
@@ -164,6 +185,10 @@ private:
     UniqueIcon icon_;
     ThemeApi theme_;
     int statusWidths_[kStatusPanes] = {};
+    StatusWords statusWords_;  // in the current language; read from its file only when it changes
+    SelectionKey selectionKey_;
+    SelectionFacts selection_;
+    unsigned fills_ = 0;  // list fills so far: rows are replaced
     bool scanning_ = false;          // a scan of the Recent folder runs
     bool rebuildAfterScan_ = false;  // it recorded an opening
     std::function<bool(const std::string&)> openAddress_;

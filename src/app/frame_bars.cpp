@@ -150,6 +150,8 @@ bool CFrameApplication::ApplyLanguage(bool startup) {
     if (name.empty()) name = "english";
     UiLanguage& language = CurrentLanguage();
     language.SetLanguage(name);
+    statusWords_ = {MessageText(kMsgFilter), MessageText(kMsgType),  MessageText(kMsgDate),     MessageText(kMsgNone),
+                    MessageText(kMsgTotal),  MessageText(kMsgSelected), MessageText(kMsgHelp)};
 
     if (filter_.IsAlive()) language.TranslateWindow(startup, false, filter_.hwnd(), IDD_FILTER_PANE);
     if (toolBar_ && toolBar_->IsAlive()) language.TranslateToolBar(startup, toolBar_->hwnd(), toolTips_, IDR_MAINFRAME);
@@ -210,14 +212,13 @@ void CFrameApplication::UpdateCaptionAndStatus() {
     if (WindowText(hwnd()) != caption) ::SetWindowTextA(hwnd(), caption.c_str());
     if (!::IsWindow(statusBar_)) return;
 
-    const StatusWords words{MessageText(kMsgFilter), MessageText(kMsgType),  MessageText(kMsgDate),
-                            MessageText(kMsgNone),   MessageText(kMsgTotal), MessageText(kMsgSelected),
-                            MessageText(kMsgHelp)};
-    std::vector<std::string> selected;
-    GetSelectedDocuments(selected, Stored(Setting::ViewDeleted));
+    const StatusWords& words = statusWords_;
+    // Missing documents count only in the view that lists them; duplicates of a path once.
+    const SelectionFacts& selection = Selection();
+    const int selected = Stored(Setting::ViewDeleted) ? selection.documents : selection.existing;
     SetStatusText(0, FilterPaneText(words, filter_.DateFilterActive(), typesAll), true);
     SetStatusText(1, CountPaneText(words.total, files_.IsAlive() ? files_.RowCount() : 0), true);
-    SetStatusText(2, CountPaneText(words.selected, static_cast<int>(selected.size())), true);
+    SetStatusText(2, CountPaneText(words.selected, selected), true);
     SetStatusText(3, HelpPaneText(words), false);
 }
 

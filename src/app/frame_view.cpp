@@ -57,6 +57,7 @@ bool CFrameApplication::FillList(int tab) {
     const std::optional<DateFilter> dates = filter_.CurrentDateFilter();
     if (!dates) return false;
     const bool filled = model_.Fill(*dates, tab, false);
+    ++fills_;
     list->ShowRows();
     list->SortByStoredKey();
     const int rows = list->RowCount();
@@ -80,6 +81,31 @@ bool CFrameApplication::HasSelectedDocuments(bool includeMissing) const {
 bool CFrameApplication::GetSelectedDocuments(std::vector<std::string>& paths, bool includeMissing) const {
     paths.clear();
     return files_.IsAlive() && files_.GetSelectedDocuments(paths, includeMissing);
+}
+
+const CFrameApplication::SelectionFacts& CFrameApplication::Selection() {
+    SelectionKey key;
+    if (CFilesListCtrl* list = ListControl()) {
+        key.count = static_cast<int>(::SendMessageA(list->hwnd(), LVM_GETSELECTEDCOUNT, 0, 0));
+        key.first = key.count > 0 ? static_cast<int>(::SendMessageA(list->hwnd(), LVM_GETNEXTITEM, static_cast<WPARAM>(-1),
+                                                                    MAKELPARAM(LVNI_SELECTED, 0)))
+                                  : -1;
+        key.mark = static_cast<int>(::SendMessageA(list->hwnd(), LVM_GETSELECTIONMARK, 0, 0));
+        key.rows = list->RowCount();
+        key.fills = fills_;
+    }
+    if (key == selectionKey_) return selection_;
+    selectionKey_ = key;
+    selection_ = {};
+    if (key.count > 0) {
+        std::vector<std::string> paths;
+        selection_.rows = key.count;
+        GetSelectedDocuments(paths, true);
+        selection_.documents = static_cast<int>(paths.size());
+        GetSelectedDocuments(paths, false);
+        selection_.existing = static_cast<int>(paths.size());
+    }
+    return selection_;
 }
 
 CFilesListCtrl* CFrameApplication::ListControl() { return files_.IsAlive() ? files_.ListControl() : nullptr; }
@@ -169,7 +195,7 @@ FocusPlace CFrameApplication::FocusPlaceNow() const {
 }
 
 // Only what the command's rule reads: the tool bar asks for its buttons whenever the program
-// goes idle, and the selection and the settings cost a file check or a registry read each.
+// goes idle, and every setting costs a registry read.
 CommandSnapshot CFrameApplication::Snapshot(unsigned command) {
     CommandSnapshot s;
     switch (command) {
@@ -177,14 +203,15 @@ CommandSnapshot CFrameApplication::Snapshot(unsigned command) {
         case ID_FILE_COPY:
         case ID_FILE_MOVE:
         case ID_FILE_PRINT:
-        case ID_FILE_DELETE: s.existingSelected = HasSelectedDocuments(false); return s;
-        case ID_FILE_EXPLORE: s.anySelected = HasSelectedDocuments(true); return s;
-        case ID_FILE_INFO:
-            s.existingSelected = HasSelectedDocuments(false);
-            if (CFilesListCtrl* list = ListControl()) {
-                s.selectedRows = static_cast<int>(::SendMessageA(list->hwnd(), LVM_GETSELECTEDCOUNT, 0, 0));
-            }
+        case ID_FILE_DELETE:
+        case ID_FILE_EXPLORE:
+        case ID_FILE_INFO: {
+            const SelectionFacts& selection = Selection();
+            s.existingSelected = selection.existing > 0;
+            s.anySelected = selection.documents > 0;
+            s.selectedRows = selection.rows;
             return s;
+        }
         case ID_FILE_SAVE_LIST:
         case ID_FILE_CLEAR_LIST: s.rowCount = files_.IsAlive() ? files_.RowCount() : 0; return s;
         default: break;

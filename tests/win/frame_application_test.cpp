@@ -542,3 +542,90 @@ TEST_F(FrameTest, TheFocusGoesToTheList) {
 }
 
 }  // namespace
+
+namespace {
+
+// The tooltip control the frame filled for the tool bar (the bar's own one has no tools of
+// ours). A popup made with a child as parent is owned by that child's top-level window.
+HWND ToolBarTips(HWND frame) {
+    struct Search {
+        HWND owner;
+        HWND found;
+    } search{frame, nullptr};
+    ::EnumThreadWindows(::GetCurrentThreadId(), [](HWND window, LPARAM parameter) -> BOOL {
+        auto& s = *reinterpret_cast<Search*>(parameter);
+        char name[64] = {};
+        ::GetClassNameA(window, name, sizeof name);
+        if (std::string(name) == TOOLTIPS_CLASSA && ::GetWindow(window, GW_OWNER) == s.owner &&
+            ::SendMessageA(window, TTM_GETTOOLCOUNT, 0, 0) > 1) {
+            s.found = window;
+            return FALSE;
+        }
+        return TRUE;
+    }, reinterpret_cast<LPARAM>(&search));
+    return search.found;
+}
+
+std::string ToolTip(HWND tips, HWND toolBar, unsigned command) {
+    char text[256] = {};
+    TOOLINFOA tool{};
+    tool.cbSize = sizeof tool;
+    tool.hwnd = toolBar;
+    tool.uId = command;
+    tool.lpszText = text;
+    ::SendMessageA(tips, TTM_GETTEXTA, sizeof text, reinterpret_cast<LPARAM>(&tool));
+    return text;
+}
+
+TEST_F(FrameTest, TheStoredLanguageTranslatesMenusTipsAndStatusWords) {
+    WriteFile(languages_.Path() + "deutsch.lng",
+              "[Common]\r\nID_2500=Gesamt\r\n[MenuID_128]\r\nID_32788=&Alle Dokumenttypen\r\n"
+              "[ToolBarID_128]\r\nID_57601=Ausgewählte Dokumente öffnen\r\n");
+    SettingsStore().WriteText(Setting::Lang, "deutsch");
+    Open("");
+    EXPECT_EQ(language_.Language(), "deutsch");
+    EXPECT_EQ(StatusText(1), "Gesamt: 0  ");
+    char item[128] = {};
+    ::GetMenuStringA(frame_->MainMenu(), ID_VIEW_TYPES_ALL, item, sizeof item, MF_BYCOMMAND);
+    EXPECT_STREQ(item, "&Alle Dokumenttypen\tF4");
+    ::GetMenuStringA(frame_->MainMenu(), ID_VIEW_DELETED, item, sizeof item, MF_BYCOMMAND);
+    EXPECT_STREQ(item, "&Deleted Documents\tF5") << "untranslated items keep their English text";
+
+    const HWND toolBar = frame_->ToolBar()->hwnd();
+    const HWND tips = ToolBarTips(Window());
+    ASSERT_NE(tips, nullptr);
+    EXPECT_EQ(ToolTip(tips, toolBar, ID_FILE_OPEN), "Ausgewählte Dokumente öffnen (Enter)");
+    EXPECT_EQ(ToolTip(tips, toolBar, ID_FILE_EXPLORE), "Explore Folder (F3)");
+    EXPECT_EQ(ToolTip(tips, toolBar, ID_HELP_WEB_SITE), "Kestrum Web-Site");
+}
+
+TEST_F(FrameTest, AnEmptyStoredLanguageMeansEnglish) {
+    SettingsStore().WriteText(Setting::Lang, "");
+    Open("");
+    EXPECT_EQ(language_.Language(), "english");
+    EXPECT_EQ(StatusText(1), "Total: 0  ");
+}
+
+TEST_F(FrameTest, ClearingTheViewPurgesExactlyTheShownLines) {
+    const std::string a = Doc("a.txt");
+    const std::string b = Doc("b.pdf");
+    const std::string old = Doc("old.txt");
+    Open(Line(today_, a) + Line(today_, b) + Line(today_ - 2, old) + Line(today_, a));
+    ASSERT_EQ(Rows(), 2) << "today's txt lines";
+    ASSERT_TRUE(frame_->ClearCurrentView());
+    EXPECT_EQ(ReadFile(HistoryPath()), Line(today_, b) + Line(today_ - 2, old));
+    ASSERT_TRUE(frame_->RebuildView());
+    EXPECT_EQ(Rows(), 1);
+    EXPECT_EQ(Cell(0, kColumnName), "b.pdf");
+}
+
+TEST_F(FrameTest, HotKeyZeroShowsTheWindow) {
+    Open("");
+    ASSERT_FALSE(::IsWindowVisible(Window()));
+    ::SendMessageA(Window(), WM_HOTKEY, 1, 0);  // the popup's key: no popup yet, nothing shows
+    EXPECT_FALSE(::IsWindowVisible(Window()));
+    ::SendMessageA(Window(), WM_HOTKEY, 0, 0);
+    EXPECT_TRUE(::IsWindowVisible(Window()));
+}
+
+}  // namespace
