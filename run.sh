@@ -4,7 +4,8 @@
 #   ./run.sh          start Kestrum.exe in your Wine prefix (on a private Xvfb display when
 #                     there is no DISPLAY); its history is build/windows/bin/Kestrum.dat
 #   ./run.sh --demo   the same in a throw-away prefix: opens a few sample documents through the
-#                     shell, waits until Kestrum has recorded them and prints the history
+#                     shell, waits until Kestrum has recorded and shown them, prints the history
+#                     and saves a screenshot of the main window as build/windows/demo.png
 set -euo pipefail
 cd "$(dirname "$0")"
 root=$(pwd)
@@ -38,6 +39,15 @@ trap '"$harness" teardown build/windows >/dev/null' EXIT
 # shellcheck disable=SC1091
 . build/windows/wine-demo/env.sh
 
+# Show the main window at start, with every date.
+branch='HKCU\Software\Quillon Works\Kestrum'
+wine reg add "$branch" /v Minimized /t REG_DWORD /d 0 /f >/dev/null 2>&1
+wine reg add "$branch" /v FilterType /t REG_DWORD /d 0 /f >/dev/null 2>&1
+wine reg add "$branch\MainWindow" /v Left /t REG_DWORD /d 40 /f >/dev/null 2>&1
+wine reg add "$branch\MainWindow" /v Top /t REG_DWORD /d 30 /f >/dev/null 2>&1
+wine reg add "$branch\MainWindow" /v Width /t REG_DWORD /d 1100 /f >/dev/null 2>&1
+wine reg add "$branch\MainWindow" /v Height /t REG_DWORD /d 640 /f >/dev/null 2>&1
+
 program_dir=$WINEPREFIX/drive_c/Kestrum
 mkdir -p "$program_dir"
 cp "$bin/Kestrum.exe" "$program_dir/"
@@ -46,7 +56,8 @@ wine 'C:\Kestrum\Kestrum.exe' </dev/null >/dev/null 2>&1 &
 docs_unix="$WINEPREFIX/drive_c/users/Public/Documents/Kestrum demo"
 docs='C:\users\Public\Documents\Kestrum demo'
 mkdir -p "$docs_unix/Reports 2026"
-samples=("Reports 2026\\Quarterly report.docx" "Budget 2026.xlsx" "Meeting notes.txt" "Über die Geschichte.pdf")
+samples=("Reports 2026\\Quarterly report.docx" "Budget 2026.xlsx" "Meeting notes.txt" "Über die Geschichte.pdf"
+         "Reports 2026\\Annual plan.docx" "Letter to Anna.docx" "Reports 2026\\Résumé Élodie.docx")
 paths=()
 for sample in "${samples[@]}"; do
   echo "sample document" >"$docs_unix/${sample//\\//}"
@@ -64,3 +75,6 @@ for _ in $(seq 100); do
 done
 echo "Kestrum recorded these openings in C:\\Kestrum\\Kestrum.dat:"
 cat "$history"
+sleep 1
+import -window root "$root/build/windows/demo.png"
+echo "A screenshot of the main window: build/windows/demo.png"

@@ -82,6 +82,7 @@ const MessageMap& CFrameApplication::Map() const {
         route::Message<WM_RECENT_CHANGED, &CFrameApplication::OnRecentChanged>(),
         route::Message<WM_TRAY_NOTIFY, &CFrameApplication::OnTrayNotify>(),
         route::Message<WM_SHOW_HELP_TOPIC, &CFrameApplication::OnShowHelpTopic>(),
+        route::Message<WM_CONTEXTMENU, &CFrameApplication::OnContextMenu>(),
     };
     static constexpr CommandEntry kCommands[] = {
         route::Command<ID_FILE_EXIT, &CFrameApplication::OnExit>(),
@@ -141,8 +142,9 @@ LRESULT CFrameApplication::OnCreate(const CreateArgs&) {
     if (!files_.CreatePane(hwnd())) return -1;
     ::ShowWindow(files_.hwnd(), SW_SHOWNORMAL);
     if (!filter_.Create(hwnd())) return -1;
-    // The pane is made at its template's size, which is what its controls need.
-    filterPaneMinWidth_ = WindowWidth(filter_.hwnd());
+    // 120 dialog units of the system font; where the pane's own font makes its controls wider
+    // (as under Wine), the pane keeps the width its template asks for, so nothing is cut off.
+    filterPaneWidth_ = std::max(DialogUnitsToPixels(kFilterPaneWidthDu, true), WindowWidth(filter_.hwnd()));
     filter_.InitialiseFromSettings();
     // The recent-documents popup and the tray icon are created here once they exist.
 
@@ -194,10 +196,7 @@ void CFrameApplication::LayoutPanes() {
     if (::IsWindow(statusBar_) && Stored(Setting::ViewStatusbar)) rest.bottom -= WindowHeight(statusBar_);
     const int height = std::max(0, static_cast<int>(rest.bottom - rest.top));
     if (filter_.IsAlive() && Stored(Setting::ViewFilter)) {
-        // 120 dialog units of the system font are the pane's template width with the fonts of
-        // a standard desktop; with other fonts the pane would cut off its right-hand buttons.
-        const int width = std::max(DialogUnitsToPixels(kFilterPaneWidthDu, true), filterPaneMinWidth_);
-        ::MoveWindow(filter_.hwnd(), rest.left, rest.top, width, height, TRUE);
+        ::MoveWindow(filter_.hwnd(), rest.left, rest.top, filterPaneWidth_, height, TRUE);
         rest.left += WindowWidth(filter_.hwnd());
     }
     if (files_.IsAlive()) {

@@ -62,6 +62,8 @@ public:
     CFilesListCtrl* ListControl();
     CDialogFiles& FilesPane() { return files_; }
     CDialogMain& FilterPane() { return filter_; }
+    // Enables or greys the document commands of a menu by the current selection.
+    void SetDocumentMenuStates(HMENU menu);
     HWND StatusBar() const { return statusBar_; }
     IconToolBar* ToolBar() { return toolBar_.get(); }
     HMENU MainMenu() const { return mainMenu_.Handle(); }
@@ -111,6 +113,8 @@ private:
     void OnClose();
     LRESULT OnEndSession(const RawMessageArgs<WM_ENDSESSION>& args);
     void OnSetFocus();
+    // The document context menu, when the list asks for one.
+    void OnContextMenu(const ContextMenuArgs& args);
     void OnHotKey(const HotKeyArgs& args);
     LRESULT OnMeasureItem(const MeasureItemArgs& args);
     LRESULT OnDrawItem(const DrawItemArgs& args);
@@ -173,6 +177,7 @@ private:
     HWND statusBar_ = nullptr;  // a child: destroyed with the frame
     std::unique_ptr<IconToolBar> toolBar_;
     CDialogMain filter_;
+    int filterPaneWidth_ = 0;
     CDialogFiles files_;
     UniqueWindow toolTips_;
     OwnerDrawMenu mainMenu_;
@@ -180,7 +185,6 @@ private:
     UniqueIcon icon_;
     ThemeApi theme_;
     int statusWidths_[kStatusPanes] = {};
-    int filterPaneMinWidth_ = 0;
     StatusWords statusWords_;  // in the current language; read from its file only when it changes
     SelectionKey selectionKey_;
     SelectionFacts selection_;

@@ -102,6 +102,14 @@ bool CFilesListCtrl::OnListNotify(NMHDR& header, LRESULT& result) {
             ::SendMessageA(mainWindow_, WM_COMMAND, kOpenCommand, 0);
             result = 0;
             return true;
+        case NM_RCLICK: {
+            // The main window knows the commands and their states: it shows the menu.
+            POINT cursor;
+            ::GetCursorPos(&cursor);
+            ::SendMessageA(mainWindow_, WM_CONTEXTMENU, reinterpret_cast<WPARAM>(hwnd()), MAKELPARAM(cursor.x, cursor.y));
+            result = 1;
+            return true;
+        }
         default:
             return false;
     }

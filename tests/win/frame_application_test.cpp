@@ -374,6 +374,32 @@ TEST_F(FrameTest, StatusAndCaptionNameTheFiltersAndTheTypeTab) {
     EXPECT_EQ(StatusText(2), "Selected: 2  ");
 }
 
+TEST_F(FrameTest, TheDocumentContextMenuFollowsTheSelection) {
+    Open(Line(today_, Doc("a.txt")) + Line(today_, documents_.Path() + "gone.txt"));
+    UniqueMenu loaded(::LoadMenuA(::GetModuleHandleA(nullptr), MAKEINTRESOURCEA(IDR_MAINFRAME)));
+    const HMENU file = ::GetSubMenu(loaded.get(), 0);
+    auto enabled = [&](unsigned command) {
+        return (::GetMenuState(file, command, MF_BYCOMMAND) & (MF_GRAYED | MF_DISABLED)) == 0;
+    };
+    const unsigned documentCommands[] = {ID_FILE_OPEN, ID_FILE_COPY, ID_FILE_MOVE, ID_FILE_PRINT, ID_FILE_DELETE,
+                                         ID_FILE_EXPLORE, ID_FILE_INFO};
+    SelectRows({});
+    frame_->SetDocumentMenuStates(file);
+    for (unsigned command : documentCommands) EXPECT_FALSE(enabled(command)) << command << " with nothing selected";
+    EXPECT_TRUE(enabled(ID_FILE_SAVE_LIST));
+    EXPECT_TRUE(enabled(ID_FILE_CLEAR_LIST));
+
+    SelectRows({1});  // sorted by name: a.txt, gone.txt
+    frame_->SetDocumentMenuStates(file);
+    for (unsigned command : documentCommands) {
+        EXPECT_EQ(enabled(command), command == ID_FILE_EXPLORE) << command << " with a missing document selected";
+    }
+    SelectRows({0, 1});
+    frame_->SetDocumentMenuStates(file);
+    EXPECT_TRUE(enabled(ID_FILE_OPEN));
+    EXPECT_FALSE(enabled(ID_FILE_INFO)) << "two rows selected";
+}
+
 TEST_F(FrameTest, SelectedCountsPathsOnceAndMissingOnesOnlyInTheDeletedView) {
     const std::string a = Doc("a.txt");
     Open(Line(today_, a) + Line(today_, a) + Line(today_, documents_.Path() + "gone.txt"));
@@ -602,10 +628,6 @@ TEST_F(FrameTest, HotKeyZeroShowsTheWindow) {
     ::SendMessageA(Window(), WM_HOTKEY, 0, 0);
     EXPECT_TRUE(::IsWindowVisible(Window()));
 }
-
-}  // namespace
-
-namespace {
 
 TEST_F(FrameTest, TheFilterPaneIsWideEnoughForAllItsControls) {
     Open("");

@@ -1,12 +1,13 @@
 // Kestrum's control gallery: shows the program's own controls in the colour schemes, and can
 // save a screenshot of itself.
 //
-//   gallery [--scheme 0|1|2] [--large] [--open-menu] [--shot PATH.bmp]
+//   gallery [--scheme 0|1|2] [--large] [--open-menu] [--dialog] [--shot PATH.bmp]
 //
 // --scheme picks the scheme of the menu bar and the main tool bar (default 1, Modern); --large
 // gives the main tool bar 24-pixel icons; --open-menu opens the File menu once the window
-// shows; --shot saves the window (with the open menu) as a 24-bit BMP and ends the program,
-// with exit code 0 when the file was written.
+// shows; --dialog opens the sample dialog on the common frame over the window; --shot saves
+// the window (with the open menu or dialog) as a 24-bit BMP and ends the program, with exit
+// code 0 when the file was written.
 #include <windows.h>
 #include <commctrl.h>
 
@@ -21,7 +22,7 @@
 namespace {
 
 int Usage(const char* problem) {
-    std::fprintf(stderr, "gallery: %s\nusage: gallery [--scheme 0|1|2] [--large] [--open-menu] [--shot PATH.bmp]\n",
+    std::fprintf(stderr, "gallery: %s\nusage: gallery [--scheme 0|1|2] [--large] [--open-menu] [--dialog] [--shot PATH.bmp]\n",
                  problem);
     return 2;
 }
@@ -44,6 +45,8 @@ bool ParseArguments(int argc, char** argv, GalleryOptions& options, std::string&
             options.largeIcons = true;
         } else if (argument == "--open-menu") {
             options.openMenu = true;
+        } else if (argument == "--dialog") {
+            options.openDialog = true;
         } else {
             problem = "unknown or incomplete option '" + argument + "'";
             return false;

@@ -1,6 +1,6 @@
 // The gallery: the main tool bar and the menu bar in the chosen scheme; a tool bar and a menu
 // preview in each of the three schemes; an ordinary and an owner-data sortable list; a row of
-// standard controls; and the place kept for the dialog controls.
+// standard controls; and the dialog controls with a sample dialog on the common frame.
 #include "gallery_window.h"
 
 #include <commctrl.h>
@@ -10,7 +10,9 @@
 #include <numeric>
 
 #include "resource.h"
+#include "language/web_addresses.h"
 #include "screenshot.h"
+#include "ui/dialog_base.h"
 #include "ui/offscreen_canvas.h"
 #include "ui/scheme_tables.h"
 
@@ -27,6 +29,14 @@ constexpr UINT kSchemeBarIds[] = {4001, 4002, 4003};
 constexpr UINT kLargeBarId = 4004;
 constexpr UINT kDocumentListId = 4010;
 constexpr UINT kMillionListId = 4011;
+constexpr UINT kCaptionButtonIds[] = {4020, 4021, 4022};
+constexpr UINT kLinkId = 4023;
+constexpr UINT kColorLabelId = 4024;
+constexpr UINT kTransparentLabelId = 4025;
+constexpr UINT kHistoryId = 4026;
+constexpr UINT kSampleDialogButtonId = 4027;
+// The gallery's own history list, so that looking at the control leaves the program's lists alone.
+constexpr char kHistoryListName[] = "GalleryFiles";
 constexpr UINT_PTR kShowTimer = 1;
 constexpr UINT_PTR kShotTimer = 2;
 
@@ -145,11 +155,27 @@ private:
     std::vector<int> order_;
 };
 
+// A small modeless dialog on the common frame: the header icon, the footer band under the
+// buttons, and the help icon with its "Help" link. It borrows the password prompt's template.
+class CGalleryWindow::SampleDialog : public DialogBase {
+public:
+    SampleDialog() : DialogBase(IDD_PASSWORD) {}
+
+protected:
+    bool OnInitDialog() override {
+        if (!SetupFrame(IDI_PASSWORD, IDI_HELP_LINK, "password.htm")) return false;
+        ::SetWindowTextA(hwnd(), "Sample dialog on the common frame");
+        SetItemText(IDC_PASSWORD_EDIT, "secret");
+        return true;
+    }
+};
+
 CGalleryWindow::CGalleryWindow(GalleryOptions options)
     : options_(std::move(options)),
       font_(static_cast<HFONT>(::GetStockObject(DEFAULT_GUI_FONT))),
       documents_(std::make_unique<DocumentList>()),
-      million_(std::make_unique<MillionRows>()) {}
+      million_(std::make_unique<MillionRows>()),
+      sampleDialog_(std::make_unique<SampleDialog>()) {}
 
 CGalleryWindow::~CGalleryWindow() { Destroy(); }
 
@@ -165,6 +191,7 @@ const MessageMap& CGalleryWindow::Map() const {
     };
     static constexpr CommandEntry kCommands[] = {
         route::Command<kExit, &CGalleryWindow::Destroy>(),
+        route::Command<kSampleDialogButtonId, &CGalleryWindow::OpenSampleDialog>(),
     };
     static constexpr MessageMap kMap{.messages = kMessages, .commands = kCommands};
     return kMap;
@@ -188,6 +215,7 @@ bool CGalleryWindow::Open() {
     }
     ::ShowWindow(hwnd(), SW_SHOW);
     ::UpdateWindow(hwnd());
+    if (options_.openDialog) OpenSampleDialog();
     if (options_.openMenu || !options_.shotPath.empty()) ::SetTimer(hwnd(), kShowTimer, 700, nullptr);
     return true;
 }
@@ -195,8 +223,7 @@ bool CGalleryWindow::Open() {
 LRESULT CGalleryWindow::OnCreate(const CreateArgs&) {
     if (!BuildMenu() || !AddMainToolBar() || !AddSchemeRows() || !AddLists()) return -1;
     AddStandardControls();
-    AddDialogControls({kMargin, 700, kClientWidth - kMargin, kClientHeight - kMargin});
-    return 0;
+    return AddDialogControls({kMargin, 700, kClientWidth - kMargin, kClientHeight - kMargin}) ? 0 : -1;
 }
 
 bool CGalleryWindow::BuildMenu() {
@@ -355,13 +382,74 @@ void CGalleryWindow::AddStandardControls() {
     AddChild(UPDOWN_CLASSA, "", UDS_HORZ, 190, y + 30, 40, 22);
 }
 
-void CGalleryWindow::AddDialogControls(const RECT& area) {
-    // The system-style caption buttons, link and colour labels, the history combo box and a
-    // dialog on the common frame take this box when they exist; until then it only says so.
+bool CGalleryWindow::AddDialogControls(const RECT& area) {
     AddChild("BUTTON", "Dialog controls", BS_GROUPBOX, area.left, area.top, area.right - area.left, area.bottom - area.top);
-    AddChild("STATIC",
-             "Reserved for CUtilButtonSys, LinkLabel, ColorLabel, HistoryComboBox and a DialogBase sample.",
-             SS_LEFT, area.left + 14, area.top + 24, area.right - area.left - 28, 18);
+    const int x = area.left + 14;
+    const int y = area.top + 24;
+
+    // Caption-style buttons as a popup's caption shows them: hide, show the main window, help.
+    AddChild("STATIC", "Caption buttons:", SS_LEFT | SS_CENTERIMAGE, x, y, 84, 20);
+    const std::pair<int, int> buttons[] = {{0, IDI_HIDE_POPUP},
+                                           {3, IDI_SHOW_WINDOW},
+                                           {4, IDI_HELP_BUTTON}};
+    for (std::size_t i = 0; i < captionButtons_.size(); ++i) {
+        const HWND button = AddChild("BUTTON", "", BS_PUSHBUTTON, x + 88 + static_cast<int>(i) * 22, y + 1, 18, 18,
+                                     kCaptionButtonIds[i]);
+        if (!captionButtons_[i].Subclass(button) ||
+            !captionButtons_[i].SetIcon(buttons[i].first, buttons[i].second, false)) {
+            return false;
+        }
+    }
+
+    // The product's address as a link: SS_NOTIFY lets the static be clicked.
+    const std::string address(kProductWebAddress);
+    const HWND link = AddChild("STATIC", address.c_str(), SS_LEFT | SS_NOTIFY | SS_CENTERIMAGE, x + 170, y, 170, 20, kLinkId);
+    if (!link_.Subclass(link) || !link_.SetTarget(address)) return false;
+
+    // A filled label in its own colours, and a transparent one over the box's background.
+    const HWND filled = AddChild("STATIC", "Colour label", SS_CENTER | SS_CENTERIMAGE, x + 350, y, 110, 20, kColorLabelId);
+    if (!colorLabel_.Subclass(filled)) return false;
+    colorLabel_.SetColours(false, RGB(255, 255, 255), RGB(0, 84, 147));
+    const HWND clear = AddChild("STATIC", "Transparent label", SS_LEFT | SS_CENTERIMAGE, x + 350, y + 30, 110, 20,
+                                kTransparentLabelId);
+    if (!transparentLabel_.Subclass(clear)) return false;
+    transparentLabel_.SetColours(true, RGB(170, 0, 0), 0);
+
+    // The history combo box keeps what is typed in the gallery's own list when the window closes.
+    AddChild("STATIC", "History:", SS_LEFT | SS_CENTERIMAGE, x + 478, y, 44, 20);
+    const HWND combo = AddChild("COMBOBOX", "", CBS_DROPDOWN | CBS_AUTOHSCROLL | WS_VSCROLL | WS_TABSTOP, x + 524, y, 260,
+                                160, kHistoryId);
+    if (!history_.Subclass(combo)) return false;
+    history_.Init(kHistoryListName, 10, 255);
+    if (history_.Entries().empty()) {
+        // A first run: a few sample entries, so that the list has something to drop down.
+        for (const char* text : {"C:\\Users\\ann\\Documents\\Budget 2024.xlsx", "D:\\Pictures\\holiday.jpg",
+                                 "C:\\Users\\ann\\Desktop\\Notes.txt"}) {
+            ::SendMessageA(combo, CB_ADDSTRING, 0, reinterpret_cast<LPARAM>(text));
+        }
+    }
+    ::SendMessageA(combo, CB_SETCURSEL, 0, 0);
+
+    AddChild("BUTTON", "Sample &dialog...", BS_PUSHBUTTON | WS_TABSTOP, x + 800, y - 2, 120, 24, kSampleDialogButtonId);
+    AddChild("STATIC", "Hover the caption buttons; the link opens the product's address.", SS_LEFT, x, y + 32, 340, 16);
+    AddChild("STATIC", "Typed text joins the list when the gallery closes.", SS_LEFT, x + 524, y + 32, 300, 16);
+    return true;
+}
+
+void CGalleryWindow::OpenSampleDialog() {
+    SampleDialog& dialog = *sampleDialog_;
+    if (dialog.hwnd() == nullptr) {
+        if (!dialog.Create(hwnd())) return;
+        // Over the gallery's lower right, inside its frame, so that a screenshot takes it in.
+        RECT gallery{};
+        RECT box{};
+        ::GetWindowRect(hwnd(), &gallery);
+        ::GetWindowRect(dialog.hwnd(), &box);
+        ::SetWindowPos(dialog.hwnd(), nullptr, gallery.right - (box.right - box.left) - 40, gallery.top + 420, 0, 0,
+                       SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
+    }
+    ::ShowWindow(dialog.hwnd(), SW_SHOW);
+    ::SetForegroundWindow(dialog.hwnd());
 }
 
 HWND CGalleryWindow::AddChild(const char* className, const char* text, DWORD style, int x, int y, int width, int height,
@@ -436,11 +524,15 @@ void CGalleryWindow::PaintMenuPreview(HDC dc, const RECT& area, int scheme) {
 }
 
 LRESULT CGalleryWindow::OnMeasureItem(const MeasureItemArgs& args) {
-    return OwnerDrawMenu::MeasureAnyItem(&args.item) ? TRUE : FALSE;
+    return args.item.CtlType == ODT_MENU && OwnerDrawMenu::MeasureAnyItem(&args.item) ? TRUE : FALSE;
 }
 
 LRESULT CGalleryWindow::OnDrawItem(const DrawItemArgs& args) {
-    return OwnerDrawMenu::DrawAnyItem(&args.item) ? TRUE : FALSE;
+    if (args.item.CtlType == ODT_MENU) return OwnerDrawMenu::DrawAnyItem(&args.item) ? TRUE : FALSE;
+    // Listing WM_DRAWITEM here takes it before the framework reflects it: hand an owner-drawn
+    // control (the caption buttons) its own request.
+    return ::SendMessageA(args.item.hwndItem, Reflected(WM_DRAWITEM), args.control,
+                          reinterpret_cast<LPARAM>(&args.item));
 }
 
 LRESULT CGalleryWindow::OnMenuChar(const MenuCharArgs& args) { return OwnerDrawMenu::MenuChar(args.menu, args.key); }

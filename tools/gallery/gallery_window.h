@@ -11,15 +11,20 @@
 
 #include "framework/message_args.h"
 #include "framework/window.h"
+#include "ui/color_label.h"
 #include "ui/color_scheme.h"
+#include "ui/history_combo_box.h"
 #include "ui/icon_toolbar.h"
+#include "ui/link_label.h"
 #include "ui/owner_draw_menu.h"
 #include "ui/sort_list_ctrl.h"
+#include "ui/util_button_sys.h"
 
 struct GalleryOptions {
     int scheme = 1;            // of the menu bar, the main tool bar and the lists' neighbours
     bool largeIcons = false;   // the main tool bar's icon size: 24 instead of 16
     bool openMenu = false;     // open the File menu once the window shows (for screenshots)
+    bool openDialog = false;   // open the sample dialog on the common frame beside the controls
     std::string shotPath;      // where to save a screenshot; empty: none, the window stays
 };
 
@@ -46,6 +51,7 @@ protected:
 private:
     class DocumentList;
     class MillionRows;
+    class SampleDialog;
 
     LRESULT OnCreate(const CreateArgs& args);
     void OnPaint();
@@ -60,9 +66,10 @@ private:
     bool AddSchemeRows();
     bool AddLists();
     void AddStandardControls();
-    // The place for the dialog controls (system-style buttons, link and colour labels, history
-    // combo box, the common dialog frame): they join the gallery here, in `area`.
-    void AddDialogControls(const RECT& area);
+    // The dialog controls in `area`: caption-style buttons, link and colour labels, a history
+    // combo box and a button that opens a dialog on the common frame.
+    bool AddDialogControls(const RECT& area);
+    void OpenSampleDialog();
     HWND AddChild(const char* className, const char* text, DWORD style, int x, int y, int width, int height,
                   UINT id = 0);
     void PaintMenuPreview(HDC dc, const RECT& area, int scheme);
@@ -78,5 +85,11 @@ private:
     std::array<RECT, 3> previewAreas_{};
     std::unique_ptr<DocumentList> documents_;
     std::unique_ptr<MillionRows> million_;
+    std::array<CUtilButtonSys, 3> captionButtons_;
+    LinkLabel link_;
+    ColorLabel colorLabel_;
+    ColorLabel transparentLabel_;
+    HistoryComboBox history_;
+    std::unique_ptr<SampleDialog> sampleDialog_;
     bool shotSaved_ = true;
 };

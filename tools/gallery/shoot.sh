@@ -1,7 +1,7 @@
 #!/usr/bin/env bash
 # Screenshots of the control gallery under the test harness's Wine and Xvfb, with Wine's light
 # visual style on and then off, in each colour scheme, plus one with large icons and the File
-# menu open. The pictures go to BUILD_DIR/gallery/ (PNG when ImageMagick is there, else BMP).
+# menu open and one with the sample dialog on the common frame open. The pictures go to BUILD_DIR/gallery/ (PNG when ImageMagick is there, else BMP).
 #
 #   tools/gallery/shoot.sh [BUILD_DIR]      (default build/windows; build the gallery first:
 #                                            cmake --build build/windows --target gallery)
@@ -51,4 +51,5 @@ for state in on off; do
   [ "$state" = on ] && themes 1 || themes 0
   for scheme in 0 1 2; do shoot "themes-$state-scheme-$scheme" --scheme "$scheme"; done
   shoot "themes-$state-menu-large" --scheme 1 --large --open-menu
+  shoot "themes-$state-dialog" --scheme 1 --dialog
 done
