@@ -1,6 +1,7 @@
 // Test helpers for programs running under Wine.
 #include "wine_test_support.h"
 
+#include <commctrl.h>
 #include <shlobj.h>
 
 #include <filesystem>
@@ -69,6 +70,16 @@ std::vector<std::string> ReadLines(const std::string& path) {
         lines.push_back(line);
     }
     return lines;
+}
+
+std::string ListCellText(HWND list, int row, int column) {
+    char text[1024] = {};
+    LVITEMA item{};
+    item.iSubItem = column;
+    item.pszText = text;
+    item.cchTextMax = sizeof text;
+    ::SendMessageA(list, LVM_GETITEMTEXTA, static_cast<WPARAM>(row), reinterpret_cast<LPARAM>(&item));
+    return text;
 }
 
 void ClearRecentFolder() {

@@ -33,6 +33,9 @@ bool WriteFile(const std::string& path, const std::string& text);
 std::string ReadFile(const std::string& path);
 std::vector<std::string> ReadLines(const std::string& path);
 
+// The text of a cell of a list view of this process.
+std::string ListCellText(HWND list, int row, int column);
+
 // Deletes every file in the shell's Recent folder.
 void ClearRecentFolder();
 

@@ -93,15 +93,7 @@ protected:
     HWND Tabs() { return ::GetDlgItem(frame_.Pane().hwnd(), 1027); }
     // Shown in its own right (the test frame itself is never shown).
     bool TabsShown() { return (::GetWindowLongPtrA(Tabs(), GWL_STYLE) & WS_VISIBLE) != 0; }
-    std::string Cell(int row, int column) {
-        char text[1024] = {};
-        LVITEMA item{};
-        item.iSubItem = column;
-        item.pszText = text;
-        item.cchTextMax = sizeof text;
-        ::SendMessageA(List(), LVM_GETITEMTEXTA, static_cast<WPARAM>(row), reinterpret_cast<LPARAM>(&item));
-        return text;
-    }
+    std::string Cell(int row, int column) { return ListCellText(List(), row, column); }
     void ClickHeader(int column) {
         NMLISTVIEW click{};
         click.hdr.hwndFrom = List();

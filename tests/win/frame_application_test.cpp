@@ -120,15 +120,7 @@ protected:
         }
     }
     std::vector<int> SelectedRows() { return frame_->ListControl()->SelectedRows(); }
-    std::string Cell(int row, int column) {
-        char text[512] = {};
-        LVITEMA item{};
-        item.iSubItem = column;
-        item.pszText = text;
-        item.cchTextMax = sizeof text;
-        ::SendMessageA(List(), LVM_GETITEMTEXTA, static_cast<WPARAM>(row), reinterpret_cast<LPARAM>(&item));
-        return text;
-    }
+    std::string Cell(int row, int column) { return ListCellText(List(), row, column); }
     std::string StatusText(int pane) {
         frame_->UpdateCaptionAndStatus();
         char text[256] = {};
