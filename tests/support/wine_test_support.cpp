@@ -73,7 +73,7 @@ std::vector<std::string> ReadLines(const std::string& path) {
 }
 
 std::string ListCellText(HWND list, int row, int column) {
-    char text[1024] = {};
+    char text[4096] = {};  // room for cells longer than a sort key
     LVITEMA item{};
     item.iSubItem = column;
     item.pszText = text;

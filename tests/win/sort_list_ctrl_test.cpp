@@ -5,6 +5,8 @@
 
 #include <gtest/gtest.h>
 
+#include "wine_test_support.h"
+
 #include <algorithm>
 #include <numeric>
 #include <string>
@@ -46,15 +48,7 @@ void AddRow(HWND list, const std::vector<std::string>& cells, LPARAM data = 0) {
     }
 }
 
-std::string Cell(HWND list, int row, int column) {
-    char text[2048] = {};
-    LVITEMA item{};
-    item.iSubItem = column;
-    item.pszText = text;
-    item.cchTextMax = sizeof text;
-    ::SendMessageA(list, LVM_GETITEMTEXTA, static_cast<WPARAM>(row), reinterpret_cast<LPARAM>(&item));
-    return text;
-}
+std::string Cell(HWND list, int row, int column) { return testsupport::ListCellText(list, row, column); }
 
 std::vector<std::string> Column(HWND list, int column) {
     std::vector<std::string> cells;
