@@ -61,12 +61,6 @@ void CFilesListCtrl::SortByStoredKey() {
     Sort(std::clamp(column, 0, kColumnCount - 1), settings.ReadNumber(Setting::FilesSortAsc) != 0);
 }
 
-std::vector<int> CFilesListCtrl::SelectedRows() const {
-    std::vector<int> rows;
-    for (int row = SelectedIndex(-1); row >= 0; row = SelectedIndex(row)) rows.push_back(row);
-    return rows;
-}
-
 int CFilesListCtrl::ColumnWidth(int column) const {
     return static_cast<int>(::SendMessageA(hwnd(), LVM_GETCOLUMNWIDTH, static_cast<WPARAM>(column), 0));
 }

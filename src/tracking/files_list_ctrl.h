@@ -40,7 +40,6 @@ public:
     void ShowRows();
     // Sorts by the stored FilesSort / FilesSortAsc.
     void SortByStoredKey();
-    std::vector<int> SelectedRows() const;
     int ColumnWidth(int column) const;
 
 protected:

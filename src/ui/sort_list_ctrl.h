@@ -75,6 +75,8 @@ public:
     bool SelectAll(bool on);
     // The next selected row after `start` (-1: from the top), or -1.
     int SelectedIndex(int start = -1) const;
+    // Every selected row, in order.
+    std::vector<int> SelectedRows() const;
     bool IsSelected(int index) const;
 
 protected:

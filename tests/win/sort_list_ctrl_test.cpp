@@ -398,9 +398,7 @@ TEST_F(SortListTest, SelectWithoutTheFlagOnlyDeselectsAndSelectAllCoversEveryRow
     EXPECT_FALSE(list.Select(-1));
     ASSERT_TRUE(list.SelectAll(true));
     EXPECT_EQ(::SendMessageA(List(), LVM_GETSELECTEDCOUNT, 0, 0), 10);
-    std::vector<int> selected;
-    for (int row = list.SelectedIndex(); row >= 0; row = list.SelectedIndex(row)) selected.push_back(row);
-    EXPECT_EQ(selected.size(), 10u);
+    EXPECT_EQ(list.SelectedRows(), (std::vector<int>{0, 1, 2, 3, 4, 5, 6, 7, 8, 9}));
     ASSERT_TRUE(list.Select(4, false));
     EXPECT_EQ(list.SelectedIndex(), -1);
     EXPECT_FALSE(list.IsSelected(4));
@@ -511,7 +509,7 @@ TEST_F(VirtualListTest, AMillionRowsSortThroughTheOwnerAndTheSelectionFollowsIts
     // The two selected documents are still the selected ones, wherever they went.
     EXPECT_EQ(::SendMessageA(list.hwnd(), LVM_GETSELECTEDCOUNT, 0, 0), 2);
     std::vector<std::string> selected;
-    for (int row = list.SelectedIndex(); row >= 0; row = list.SelectedIndex(row)) selected.push_back(list.NameAt(row));
+    for (int row : list.SelectedRows()) selected.push_back(list.NameAt(row));
     std::sort(selected.begin(), selected.end());
     std::vector<std::string> expected = {focusedName, otherName};
     std::sort(expected.begin(), expected.end());
@@ -536,6 +534,15 @@ TEST_F(VirtualListTest, SelectCentresAndSelectAllWorkWithoutItems) {
     ASSERT_TRUE(list.Select(999999, true, true, true));
     EXPECT_EQ(TopIndex(list.hwnd()), 1000000 - perPage);
     EXPECT_EQ(list.SelectedIndex(), 999999);
+    EXPECT_EQ(list.SelectedRows(), std::vector<int>{999999});
+    // Scattered rows come back in order, the last one included.
+    for (const int row : {3, 400000, 999998}) {
+        LVITEMA item{};
+        item.stateMask = LVIS_SELECTED;
+        item.state = LVIS_SELECTED;
+        ::SendMessageA(list.hwnd(), LVM_SETITEMSTATE, static_cast<WPARAM>(row), reinterpret_cast<LPARAM>(&item));
+    }
+    EXPECT_EQ(list.SelectedRows(), (std::vector<int>{3, 400000, 999998, 999999}));
 
     // Wine changes the selection of an owner-data list row by row (about 40 microseconds
     // each), so selecting everything is shown on fewer rows.

@@ -126,8 +126,17 @@ void Run(int lines, const std::string& root, int32_t today) {
         std::exit(1);
     }
     auto started = Clock::now();
-    frame.RebuildView();
-    frame.Paint();
+    {
+    auto t = Clock::now();
+    model.BuildTabs(frame.filter); std::printf("  tabs %.1f", Ms(t)); t = Clock::now();
+    frame.Pane().ShowTabs(); std::printf("  showtabs %.1f", Ms(t)); t = Clock::now();
+    model.Fill(frame.filter, -1, false); std::printf("  fill %.1f", Ms(t)); t = Clock::now();
+    frame.Pane().ListControl()->ShowRows(); std::printf("  count %.1f", Ms(t)); t = Clock::now();
+    frame.Pane().ListControl()->SortByStoredKey(); std::printf("  sort %.1f", Ms(t)); t = Clock::now();
+    frame.Pane().ListControl()->Select(0); std::printf("  select %.1f", Ms(t)); t = Clock::now();
+    frame.Pane().ShowOrHideTabStrip(); std::printf("  strip %.1f", Ms(t)); t = Clock::now();
+    frame.Paint(); std::printf("  paint %.1f\n", Ms(t));
+    }
     const double first = Ms(started);
 
     started = Clock::now();
@@ -145,8 +154,15 @@ void Run(int lines, const std::string& root, int32_t today) {
 
     started = Clock::now();
     model.History().Append(FormatHistoryLine(today + 0.75, DocumentPath(root, 4242)));
-    frame.RebuildView();
-    frame.Paint();
+    auto t = Clock::now();
+    model.BuildTabs(frame.filter); std::printf("  tabs %.1f", Ms(t)); t = Clock::now();
+    frame.Pane().ShowTabs(); std::printf("  showtabs %.1f", Ms(t)); t = Clock::now();
+    model.Fill(frame.filter, -1, false); std::printf("  fill %.1f", Ms(t)); t = Clock::now();
+    frame.Pane().ListControl()->ShowRows(); std::printf("  count %.1f", Ms(t)); t = Clock::now();
+    frame.Pane().ListControl()->SortByStoredKey(); std::printf("  sort %.1f", Ms(t)); t = Clock::now();
+    frame.Pane().ListControl()->Select(0); std::printf("  select %.1f", Ms(t)); t = Clock::now();
+    frame.Pane().ShowOrHideTabStrip(); std::printf("  strip %.1f", Ms(t)); t = Clock::now();
+    frame.Paint(); std::printf("  paint %.1f\n", Ms(t));
     const double append = Ms(started);
 
     frame.filter = DateFilter::Range(today - 365, today);
