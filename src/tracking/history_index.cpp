@@ -1,9 +1,14 @@
 // Parsing and interning the history; file access is plain stream I/O in large blocks.
 #include "tracking/history_index.h"
 
+#ifdef _WIN32
+#include <windows.h>
+#endif
+
 #include <algorithm>
 #include <filesystem>
 #include <fstream>
+#include <optional>
 #include <system_error>
 
 #include "tracking/case_fold.h"
@@ -28,6 +33,29 @@ std::string WithoutDots(std::string_view text) {
         if (c != '.') out += c;
     }
     return out;
+}
+
+struct FileState {
+    uint64_t size = 0;
+    int64_t stamp = 0;  // last write
+};
+
+// The C runtime's stat behind the standard library keeps whole seconds on Windows, so a
+// rewrite of the same size within a second would look unchanged: ask the system instead.
+std::optional<FileState> ReadFileState(const fs::path& file) {
+#ifdef _WIN32
+    WIN32_FILE_ATTRIBUTE_DATA data;
+    if (!::GetFileAttributesExW(file.c_str(), GetFileExInfoStandard, &data)) return std::nullopt;
+    return FileState{(uint64_t{data.nFileSizeHigh} << 32) | data.nFileSizeLow,
+                     static_cast<int64_t>((uint64_t{data.ftLastWriteTime.dwHighDateTime} << 32) |
+                                          data.ftLastWriteTime.dwLowDateTime)};
+#else
+    std::error_code error;
+    const uint64_t size = fs::file_size(file, error);
+    if (error) return std::nullopt;
+    const int64_t stamp = fs::last_write_time(file, error).time_since_epoch().count();
+    return FileState{size, stamp};
+#endif
 }
 
 bool ReadBytes(const fs::path& path, uint64_t from, size_t count, std::string& out) {
@@ -142,13 +170,13 @@ bool HistoryIndex::ReadRange(const std::string& path, uint64_t from, uint64_t to
 
 HistoryIndex::Refresh HistoryIndex::Update(const std::string& path) {
     const fs::path file = PathFromUtf8(path);
-    std::error_code error;
-    const uint64_t size = fs::file_size(file, error);
-    if (error) {
+    const std::optional<FileState> state = ReadFileState(file);
+    if (!state) {
         Clear();
         return Refresh::Failed;
     }
-    const int64_t stamp = fs::last_write_time(file, error).time_since_epoch().count();
+    const uint64_t size = state->size;
+    const int64_t stamp = state->stamp;
 
     if (readBytes_ > 0 && size == readBytes_ && stamp == readStamp_) return Refresh::Unchanged;
 

@@ -83,6 +83,15 @@ TEST_F(HistoryIndexFile, AnEditedBeginningRebuildsEverything) {
     EXPECT_EQ(Paths(index), (std::vector<std::string>{"C:\\x.txt", "C:\\b.txt", "C:\\c.txt"}));
 }
 
+TEST_F(HistoryIndexFile, ARewriteOfTheSameSizeWithinASecondRebuildsEverything) {
+    Write("39119.5 C:\\a.txt\r\n39119.5 C:\\b.txt\r\n");
+    HistoryIndex index;
+    index.Update(path_);
+    Write("39119.5 C:\\c.txt\r\n39119.5 C:\\b.txt\r\n");
+    EXPECT_EQ(index.Update(path_), HistoryIndex::Refresh::Rebuilt);
+    EXPECT_EQ(Paths(index), (std::vector<std::string>{"C:\\c.txt", "C:\\b.txt"}));
+}
+
 TEST_F(HistoryIndexFile, AShorterFileRebuildsEverything) {
     Write("39119.5 C:\\a.txt\r\n39119.5 C:\\b.txt\r\n");
     HistoryIndex index;
