@@ -64,19 +64,28 @@ void CDialogFiles::SelectTab(int tab) {
 void CDialogFiles::ShowTabs() {
     if (!::IsWindow(tabs_)) return;
     const bool withNames = SettingsStore().ReadNumber(Setting::ViewTabText) != 0;
-    ::SendMessageA(tabs_, WM_SETREDRAW, FALSE, 0);
-    ::SendMessageA(tabs_, TCM_DELETEALLITEMS, 0, 0);
+    std::vector<TabLabel> labels;
+    labels.reserve(model_.TabCount());
     for (size_t tab = 0; tab < model_.TabCount(); ++tab) {
-        std::string text = withNames ? model_.TabTypeName(tab) : std::string();
-        TCITEMA item{};
-        item.mask = TCIF_TEXT | TCIF_IMAGE;
-        item.pszText = text.data();
-        item.iImage = model_.TabImage(tab);
-        ::SendMessageA(tabs_, TCM_INSERTITEMA, tab, reinterpret_cast<LPARAM>(&item));
+        labels.push_back({withNames ? model_.TabTypeName(tab) : std::string(), model_.TabImage(tab)});
     }
-    if (model_.TabCount() > 0) ::SendMessageA(tabs_, TCM_SETCURSEL, 0, 0);
-    ::SendMessageA(tabs_, WM_SETREDRAW, TRUE, 0);
-    ::InvalidateRect(tabs_, nullptr, TRUE);
+    // Every recorded opening rebuilds the view, and the tabs rarely change with it: refilling
+    // the strip costs the tab control a layout per tab.
+    if (labels != shownTabs_ || TabCount() != static_cast<int>(labels.size())) {
+        ::SendMessageA(tabs_, WM_SETREDRAW, FALSE, 0);
+        ::SendMessageA(tabs_, TCM_DELETEALLITEMS, 0, 0);
+        for (size_t tab = 0; tab < labels.size(); ++tab) {
+            TCITEMA item{};
+            item.mask = TCIF_TEXT | TCIF_IMAGE;
+            item.pszText = labels[tab].text.data();
+            item.iImage = labels[tab].image;
+            ::SendMessageA(tabs_, TCM_INSERTITEMA, tab, reinterpret_cast<LPARAM>(&item));
+        }
+        ::SendMessageA(tabs_, WM_SETREDRAW, TRUE, 0);
+        ::InvalidateRect(tabs_, nullptr, TRUE);
+        shownTabs_ = std::move(labels);
+    }
+    if (TabCount() > 0) ::SendMessageA(tabs_, TCM_SETCURSEL, 0, 0);
 }
 
 int CDialogFiles::RowCount() const { return ::IsWindow(list_.hwnd()) ? list_.RowCount() : 0; }

@@ -66,4 +66,11 @@ private:
     FilesPaneHost& host_;
     CFilesListCtrl list_;
     HWND tabs_ = nullptr;
+
+    struct TabLabel {
+        std::string text;
+        int image = -1;
+        bool operator==(const TabLabel&) const = default;
+    };
+    std::vector<TabLabel> shownTabs_;
 };

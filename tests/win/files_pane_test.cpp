@@ -212,6 +212,42 @@ TEST_F(FilesPaneTest, TextLabelsOffGivesIconOnlyTabsAndRebuilds) {
     EXPECT_STREQ(text, "");
 }
 
+TEST_F(FilesPaneTest, TheTabStripFollowsTheTypesAfterEveryRebuild) {
+    Open(Line(today_, Doc("a.txt", 1)));
+    ASSERT_EQ(frame_.Pane().TabCount(), 1);
+    auto tabText = [&](int tab) {
+        char text[128] = {};
+        TCITEMA item{};
+        item.mask = TCIF_TEXT;
+        item.pszText = text;
+        item.cchTextMax = sizeof text;
+        ::SendMessageA(Tabs(), TCM_GETITEMA, static_cast<WPARAM>(tab), reinterpret_cast<LPARAM>(&item));
+        return std::string(text);
+    };
+    const std::string textType = tabText(0);
+
+    // A new type opened after the start gets its tab; a rebuild with nothing new keeps them.
+    WriteFile(HistoryPath(), Line(today_, Doc("a.txt", 1)) + Line(today_, Doc("b.pdf", 1)));
+    frame_.RebuildView();
+    ASSERT_EQ(frame_.Pane().TabCount(), 2);
+    frame_.Pane().SelectTab(1);
+    frame_.RebuildView();
+    ASSERT_EQ(frame_.Pane().TabCount(), 2);
+    EXPECT_EQ(frame_.Pane().SelectedTab(), 0) << "the tabs shown afresh start at the first";
+    EXPECT_EQ(tabText(0), textType);
+    EXPECT_EQ(tabText(1), model_.TabTypeName(1));
+
+    // A type that is no longer in the history loses its tab, even when the count stays.
+    WriteFile(HistoryPath(), Line(today_, Doc("c.csv", 1)) + Line(today_, Doc("b.pdf", 1)));
+    frame_.RebuildView();
+    ASSERT_EQ(frame_.Pane().TabCount(), 2);
+    EXPECT_EQ(tabText(0), model_.TabTypeName(0));
+    EXPECT_EQ(tabText(1), model_.TabTypeName(1));
+    std::string first;
+    ASSERT_TRUE(model_.TabExtension(0, first));
+    EXPECT_EQ(first, "csv");
+}
+
 TEST_F(FilesPaneTest, ARecordedOpeningRebuildsTheView) {
     Open("");
     const int before = frame_.rebuilds;
