@@ -19,49 +19,31 @@ char32_t FoldCodePoint(char32_t c) {
     return c;
 }
 
-void AppendUtf8(std::string& out, char32_t c) {
-    if (c < 0x80) {
-        out += static_cast<char>(c);
-    } else if (c < 0x800) {
-        out += static_cast<char>(0xC0 | (c >> 6));
-        out += static_cast<char>(0x80 | (c & 0x3F));
-    } else if (c < 0x10000) {
-        out += static_cast<char>(0xE0 | (c >> 12));
-        out += static_cast<char>(0x80 | ((c >> 6) & 0x3F));
-        out += static_cast<char>(0x80 | (c & 0x3F));
-    } else {
-        out += static_cast<char>(0xF0 | (c >> 18));
-        out += static_cast<char>(0x80 | ((c >> 12) & 0x3F));
-        out += static_cast<char>(0x80 | ((c >> 6) & 0x3F));
-        out += static_cast<char>(0x80 | (c & 0x3F));
-    }
-}
-
 }  // namespace
 
 std::string FoldCase(std::string_view text) {
-    std::string out;
-    out.reserve(text.size());
-    size_t i = 0;
-    while (i < text.size()) {
-        const auto c = static_cast<unsigned char>(text[i]);
+    // Every letter folded here is a two-byte sequence whose folded form is two bytes too, so
+    // the text is folded in place.
+    std::string out(text);
+    for (size_t i = 0; i < out.size();) {
+        const auto c = static_cast<unsigned char>(out[i]);
         if (c < 0x80) {
-            out += static_cast<char>(c >= 'A' && c <= 'Z' ? c + 32 : c);
+            if (c >= 'A' && c <= 'Z') out[i] = static_cast<char>(c + 32);
             ++i;
             continue;
         }
-        // Only two-byte sequences hold letters this folds; anything else is copied as it is.
-        if ((c & 0xE0) == 0xC0 && i + 1 < text.size() && (static_cast<unsigned char>(text[i + 1]) & 0xC0) == 0x80) {
-            const char32_t code = ((c & 0x1F) << 6) | (static_cast<unsigned char>(text[i + 1]) & 0x3F);
-            if (code < 0x80) {  // an overlong form: not a letter of ours, keep its bytes
-                out.append(text.substr(i, 2));
-            } else {
-                AppendUtf8(out, FoldCodePoint(code));
+        const auto next = i + 1 < out.size() ? static_cast<unsigned char>(out[i + 1]) : 0;
+        if ((c & 0xE0) == 0xC0 && (next & 0xC0) == 0x80) {
+            const char32_t code = ((c & 0x1F) << 6) | (next & 0x3F);
+            // An overlong form (below 0x80) is not a letter of ours: its bytes stay.
+            if (code >= 0x80) {
+                const char32_t folded = FoldCodePoint(code);
+                out[i] = static_cast<char>(0xC0 | (folded >> 6));
+                out[i + 1] = static_cast<char>(0x80 | (folded & 0x3F));
             }
             i += 2;
             continue;
         }
-        out += static_cast<char>(c);
         ++i;
     }
     return out;

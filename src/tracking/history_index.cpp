@@ -102,12 +102,14 @@ uint32_t HistoryIndex::Intern(std::string_view rawPath) {
     if (identity.second) ++identityCount_;
     document.identity = identity.first->second;
 
-    const std::string extension = WithoutDots(SplitPath(document.path).extension);
+    // The extension after its one dot (a name ending in "." has none).
+    std::string_view extension = PathExtension(document.path);
+    if (!extension.empty()) extension.remove_prefix(1);
     document.extension = kNoExtension;
     if (!extension.empty()) {
         const auto entry = extensionByFolded_.try_emplace(FoldCase(extension),
                                                           static_cast<uint32_t>(extensionTexts_.size()));
-        if (entry.second) extensionTexts_.push_back(extension);
+        if (entry.second) extensionTexts_.emplace_back(extension);
         document.extension = entry.first->second;
     }
 

@@ -15,5 +15,8 @@ struct PathParts {
 // component, so ".git" is all extension and "notes." has the extension ".".
 PathParts SplitPath(std::string_view path);
 
+// SplitPath(path).extension without copying: a view into `path`.
+std::string_view PathExtension(std::string_view path);
+
 // The path with its extension replaced: "C:\p\Kestrum.exe" with "dat" gives "C:\p\Kestrum.dat".
 std::string ReplaceExtension(std::string_view path, std::string_view extension);

@@ -1,4 +1,5 @@
-// Type names and icons from SHGetFileInfoA with made-up names: no file is ever touched.
+// Type names and icons from SHGetFileInfoA with made-up names: no file is ever touched. The
+// icons are copied out of the system image list, which the program must not change.
 #include "tracking/shell_types.h"
 
 #include <shellapi.h>
@@ -14,13 +15,23 @@ const ShellTypes::Type& ShellTypes::ForExtension(const std::string& extension) {
     const std::string name = extension.empty() ? std::string("notfound") : "notfound." + extension;
     SHFILEINFOA info{};
     Type type;
-    if (::SHGetFileInfoA(name.c_str(), FILE_ATTRIBUTE_NORMAL, &info, sizeof info,
-                         SHGFI_USEFILEATTRIBUTES | SHGFI_ICON | SHGFI_SMALLICON | SHGFI_TYPENAME)) {
+    const auto systemImages = reinterpret_cast<HIMAGELIST>(
+        ::SHGetFileInfoA(name.c_str(), FILE_ATTRIBUTE_NORMAL, &info, sizeof info,
+                         SHGFI_USEFILEATTRIBUTES | SHGFI_SYSICONINDEX | SHGFI_SMALLICON | SHGFI_TYPENAME));
+    if (systemImages) {
         type.name = info.szTypeName;
-        if (info.hIcon) {
-            UniqueIcon icon(info.hIcon);
-            if (images_) type.image = ::ImageList_AddIcon(images_, icon.get());
-        }
+        type.image = ImageOf(systemImages, info.iIcon);
     }
     return types_.emplace(key, std::move(type)).first->second;
+}
+
+int ShellTypes::ImageOf(HIMAGELIST systemImages, int systemIndex) {
+    if (const auto found = imageBySystemIndex_.find(systemIndex); found != imageBySystemIndex_.end()) {
+        return found->second;
+    }
+    const UniqueIcon icon(::ImageList_GetIcon(systemImages, systemIndex, ILD_NORMAL));
+    const int image = icon && images_ ? ::ImageList_AddIcon(images_, icon.get()) : -1;
+    // A failure is remembered too: asking again would fail again, at the same cost.
+    imageBySystemIndex_.emplace(systemIndex, image);
+    return image;
 }

@@ -1,5 +1,7 @@
 // The shell's icon and type name for each document type, asked once per extension: the shell
-// answers by extension alone, so a history of a million lines asks it a few dozen times.
+// answers by extension alone, so a history of a million lines asks it a few dozen times. Types
+// that share the shell's icon share one image: copying an icon costs milliseconds, and many
+// types (all unregistered ones) show the same icon.
 #pragma once
 
 #include <windows.h>
@@ -23,10 +25,10 @@ public:
     // The type of an extension given without dots ("" for documents without one).
     const Type& ForExtension(const std::string& extension);
 
-    // Forgets every type (the image list was emptied).
-    void Clear() { types_.clear(); }
-
 private:
+    int ImageOf(HIMAGELIST systemImages, int systemIndex);
+
     HIMAGELIST images_;
     std::unordered_map<std::string, Type> types_;
+    std::unordered_map<int, int> imageBySystemIndex_;
 };

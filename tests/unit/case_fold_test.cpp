@@ -19,4 +19,16 @@ TEST(FoldCase, LeavesEverythingElseAlone) {
     EXPECT_EQ(FoldCase(""), "");
 }
 
+TEST(FoldCase, EveryTwoByteCharacterFoldsToAValidTwoByteCharacterOnce) {
+    for (char32_t code = 0x80; code < 0x800; ++code) {
+        const std::string text{static_cast<char>(0xC0 | (code >> 6)), static_cast<char>(0x80 | (code & 0x3F))};
+        const std::string folded = FoldCase(text);
+        ASSERT_EQ(folded.size(), 2u) << "U+" << std::hex << static_cast<uint32_t>(code);
+        EXPECT_EQ(static_cast<unsigned char>(folded[0]) & 0xE0, 0xC0u) << std::hex << static_cast<uint32_t>(code);
+        EXPECT_EQ(static_cast<unsigned char>(folded[1]) & 0xC0, 0x80u) << std::hex << static_cast<uint32_t>(code);
+        EXPECT_GE(static_cast<unsigned char>(folded[0]), 0xC2u) << "not overlong: U+" << std::hex << static_cast<uint32_t>(code);
+        EXPECT_EQ(FoldCase(folded), folded) << "folding twice changes nothing: U+" << std::hex << static_cast<uint32_t>(code);
+    }
+}
+
 }  // namespace

@@ -22,6 +22,7 @@ TEST_P(SplitPathTest, Parts) {
     EXPECT_EQ(parts.folder, c.folder);
     EXPECT_EQ(parts.baseName, c.base);
     EXPECT_EQ(parts.extension, c.extension);
+    EXPECT_EQ(PathExtension(c.path), c.extension);
 }
 
 INSTANTIATE_TEST_SUITE_P(
