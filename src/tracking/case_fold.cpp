@@ -22,9 +22,15 @@ char32_t FoldCodePoint(char32_t c) {
 }  // namespace
 
 std::string FoldCase(std::string_view text) {
+    std::string out;
+    FoldCaseInto(text, out);
+    return out;
+}
+
+void FoldCaseInto(std::string_view text, std::string& out) {
     // Every letter folded here is a two-byte sequence whose folded form is two bytes too, so
     // the text is folded in place.
-    std::string out(text);
+    out.assign(text);
     for (size_t i = 0; i < out.size();) {
         const auto c = static_cast<unsigned char>(out[i]);
         if (c < 0x80) {
@@ -46,5 +52,4 @@ std::string FoldCase(std::string_view text) {
         }
         ++i;
     }
-    return out;
 }

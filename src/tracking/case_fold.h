@@ -7,3 +7,6 @@
 // Lower-cases ASCII and the letters of Latin-1, Latin Extended-A, Greek and Cyrillic, the
 // way the file system compares names; other characters and invalid bytes pass unchanged.
 std::string FoldCase(std::string_view text);
+
+// The same into `out`, whose storage is reused: for callers folding many texts in a row.
+void FoldCaseInto(std::string_view text, std::string& out);

@@ -58,6 +58,11 @@ std::optional<FileState> ReadFileState(const fs::path& file) {
 #endif
 }
 
+uint32_t HashText(std::string_view text) {
+    const uint64_t hash = std::hash<std::string_view>{}(text);
+    return static_cast<uint32_t>(hash ^ (hash >> 32));
+}
+
 bool ReadBytes(const fs::path& path, uint64_t from, size_t count, std::string& out) {
     std::ifstream in(path, std::ios::binary);
     if (!in) return false;
@@ -72,8 +77,9 @@ bool ReadBytes(const fs::path& path, uint64_t from, size_t count, std::string& o
 void HistoryIndex::Clear() {
     lines_.clear();
     documents_.clear();
-    documentByRawPath_.clear();
-    identityByFolded_.clear();
+    documentByPath_.Clear();
+    decodedByRaw_.clear();
+    firstOfIdentity_.Clear();
     extensionByFolded_.clear();
     extensionTexts_.clear();
     identityCount_ = 0;
@@ -91,19 +97,40 @@ uint32_t HistoryIndex::FindExtension(std::string_view extension) const {
 }
 
 uint32_t HistoryIndex::Intern(std::string_view rawPath) {
-    if (const auto found = documentByRawPath_.find(rawPath); found != documentByRawPath_.end()) {
-        return found->second;
+    const uint32_t hash = HashText(rawPath);
+    if (const auto found = documentByPath_.Find(hash, [&](uint32_t id) { return documents_[id].path == rawPath; })) {
+        return *found;
     }
-    HistoryDocument document;
-    document.path = legacy_ && !IsValidUtf8(rawPath) ? legacy_(rawPath) : std::string(rawPath);
+    if (!legacy_ || IsValidUtf8(rawPath)) {
+        const uint32_t id = NewDocument(std::string(rawPath));
+        documentByPath_.Insert(hash, id);
+        return id;
+    }
+    if (const auto found = decodedByRaw_.find(rawPath); found != decodedByRaw_.end()) return found->second;
+    const uint32_t id = NewDocument(legacy_(rawPath));
+    decodedByRaw_.emplace(std::string(rawPath), id);
+    return id;
+}
 
-    const std::string folded = FoldCase(document.path);
-    const auto identity = identityByFolded_.try_emplace(folded, static_cast<uint32_t>(identityCount_));
-    if (identity.second) ++identityCount_;
-    document.identity = identity.first->second;
+uint32_t HistoryIndex::NewDocument(std::string path) {
+    const auto id = static_cast<uint32_t>(documents_.size());
+    HistoryDocument document;
+
+    FoldCaseInto(path, folded_);
+    const uint32_t foldedHash = HashText(folded_);
+    const auto first = firstOfIdentity_.Find(foldedHash, [&](uint32_t other) {
+        FoldCaseInto(documents_[other].path, otherFolded_);
+        return otherFolded_ == folded_;
+    });
+    if (first) {
+        document.identity = documents_[*first].identity;
+    } else {
+        document.identity = static_cast<uint32_t>(identityCount_++);
+        firstOfIdentity_.Insert(foldedHash, id);
+    }
 
     // The extension after its one dot (a name ending in "." has none).
-    std::string_view extension = PathExtension(document.path);
+    std::string_view extension = PathExtension(path);
     if (!extension.empty()) extension.remove_prefix(1);
     document.extension = kNoExtension;
     if (!extension.empty()) {
@@ -113,9 +140,8 @@ uint32_t HistoryIndex::Intern(std::string_view rawPath) {
         document.extension = entry.first->second;
     }
 
-    const auto id = static_cast<uint32_t>(documents_.size());
+    document.path = std::move(path);
     documents_.push_back(std::move(document));
-    documentByRawPath_.emplace(std::string(rawPath), id);
     return id;
 }
 

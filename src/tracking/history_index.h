@@ -9,6 +9,7 @@
 #include <vector>
 
 #include "tracking/history_file.h"
+#include "tracking/id_table.h"
 
 struct HistoryDocument {
     std::string path;       // UTF-8; a legacy line's path is decoded
@@ -60,13 +61,20 @@ private:
 
     void AddLine(std::string_view raw);
     uint32_t Intern(std::string_view rawPath);
+    uint32_t NewDocument(std::string path);
     bool ReadRange(const std::string& path, uint64_t from, uint64_t to);
 
     LegacyDecoder legacy_;
     std::vector<Line> lines_;
     std::vector<HistoryDocument> documents_;
-    StringMap documentByRawPath_;
-    StringMap identityByFolded_;
+    // Documents by their path as written, which is their path unless it was decoded; decoded
+    // ones are few and found by the text they were decoded from.
+    IdTable documentByPath_;
+    StringMap decodedByRaw_;
+    // The first document of each identity, by its case-folded path.
+    IdTable firstOfIdentity_;
+    std::string folded_;       // scratch for case folding, kept to reuse its storage
+    std::string otherFolded_;
     StringMap extensionByFolded_;
     std::vector<std::string> extensionTexts_;
     size_t identityCount_ = 0;

@@ -18,6 +18,13 @@ std::vector<std::string> Paths(const HistoryIndex& index) {
     return paths;
 }
 
+std::string FoldUpper(std::string text) {
+    for (char& c : text) {
+        if (c >= 'a' && c <= 'z') c = static_cast<char>(c - 32);
+    }
+    return text;
+}
+
 TEST(HistoryIndex, InternsDocumentsAndSkipsMalformedLines) {
     HistoryIndex index;
     index.AddText("39119.5 C:\\a.txt\r\nnonsense\r\n39120.5 C:\\A.TXT\r\n39121.5 C:\\a.txt\r\n0.0 C:\\zero.txt\r\n");
@@ -26,6 +33,30 @@ TEST(HistoryIndex, InternsDocumentsAndSkipsMalformedLines) {
     EXPECT_EQ(index.IdentityCount(), 1u) << "paths equal without regard to case are one document";
     EXPECT_EQ(index.Lines()[0].document, index.Lines()[2].document);
     EXPECT_EQ(index.Lines()[1].day, 39120);
+}
+
+TEST(HistoryIndex, ThousandsOfDocumentsKeepTheirNumbersAndIdentities) {
+    HistoryIndex index;
+    std::string text;
+    for (int round = 0; round < 3; ++round) {
+        for (int i = 0; i < 5000; ++i) {
+            // The third round writes every path in capitals: new documents, known identities.
+            const std::string name = "C:\\Folder " + std::to_string(i % 37) + "\\report " + std::to_string(i) + ".txt";
+            text += "39119.5 " + (round == 2 ? FoldUpper(name) : name) + "\r\n";
+        }
+    }
+    index.AddText(text);
+    ASSERT_EQ(index.Lines().size(), 15000u);
+    EXPECT_EQ(index.DocumentCount(), 10000u);
+    EXPECT_EQ(index.IdentityCount(), 5000u);
+    for (uint32_t i = 0; i < 5000; ++i) {
+        const auto& lines = index.Lines();
+        ASSERT_EQ(lines[i].document, i);
+        ASSERT_EQ(lines[5000 + i].document, i) << "the same path is the same document";
+        ASSERT_EQ(lines[10000 + i].document, 5000 + i);
+        ASSERT_EQ(index.Document(5000 + i).identity, index.Document(i).identity);
+        ASSERT_EQ(index.Document(i).identity, i);
+    }
 }
 
 TEST(HistoryIndex, ExtensionsShareAnIdWhateverTheirCase) {
@@ -45,6 +76,10 @@ TEST(HistoryIndex, DecodesLegacyPathsOnly) {
     HistoryIndex index([](std::string_view bytes) { return "decoded:" + std::string(bytes.size(), '?'); });
     index.AddText("39119.5 C:\\caf\xE9.txt\n39119.5 C:\\café.txt\n");
     EXPECT_EQ(Paths(index), (std::vector<std::string>{"decoded:" + std::string(11, '?'), "C:\\café.txt"}));
+    // The same undecodable bytes again are the same document, decoded once.
+    index.AddText("39120.5 C:\\caf\xE9.txt\n");
+    EXPECT_EQ(index.DocumentCount(), 2u);
+    EXPECT_EQ(index.Lines()[2].document, index.Lines()[0].document);
 }
 
 class HistoryIndexFile : public testing::Test {

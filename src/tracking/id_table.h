@@ -1,0 +1,63 @@
+// A hash table of ids whose keys live elsewhere: the caller hashes a key and says whether an
+// id's key is the one sought. No key is copied and no entry allocates, so interning the
+// documents of a long history costs no allocation per line.
+#pragma once
+
+#include <cstdint>
+#include <optional>
+#include <vector>
+
+class IdTable {
+public:
+    // The id whose key `matches` accepts among those inserted with `hash`, or nothing.
+    template <class Matches>
+    std::optional<uint32_t> Find(uint32_t hash, Matches&& matches) const {
+        if (slots_.empty()) return std::nullopt;
+        const size_t mask = slots_.size() - 1;
+        for (size_t i = hash & mask;; i = (i + 1) & mask) {
+            const Slot& slot = slots_[i];
+            if (slot.id == kEmpty) return std::nullopt;
+            if (slot.hash == hash && matches(slot.id)) return slot.id;
+        }
+    }
+
+    // Adds an id under the hash of its key; the caller has made sure the key is new.
+    void Insert(uint32_t hash, uint32_t id) {
+        if ((size_ + 1) * 2 > slots_.size()) Grow();
+        Place({id, hash});
+        ++size_;
+    }
+
+    void Clear() {
+        slots_.clear();
+        size_ = 0;
+    }
+
+    size_t Size() const { return size_; }
+
+private:
+    static constexpr uint32_t kEmpty = UINT32_MAX;
+
+    struct Slot {
+        uint32_t id = kEmpty;
+        uint32_t hash = 0;
+    };
+
+    void Place(Slot entry) {
+        const size_t mask = slots_.size() - 1;
+        size_t i = entry.hash & mask;
+        while (slots_[i].id != kEmpty) i = (i + 1) & mask;
+        slots_[i] = entry;
+    }
+
+    void Grow() {
+        std::vector<Slot> old = std::move(slots_);
+        slots_.assign(old.empty() ? 64 : old.size() * 2, Slot{});
+        for (const Slot& slot : old) {
+            if (slot.id != kEmpty) Place(slot);
+        }
+    }
+
+    std::vector<Slot> slots_;  // a power of two in size, at most half full
+    size_t size_ = 0;
+};

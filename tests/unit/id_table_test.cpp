@@ -1,0 +1,53 @@
+// The id table finds ids through the caller's keys, including ids whose hashes collide.
+#include "tracking/id_table.h"
+
+#include <gtest/gtest.h>
+
+#include <string>
+#include <vector>
+
+namespace {
+
+class IdTableTest : public testing::Test {
+protected:
+    std::optional<uint32_t> Find(uint32_t hash, const std::string& key) const {
+        return table.Find(hash, [&](uint32_t id) { return keys[id] == key; });
+    }
+    uint32_t Add(uint32_t hash, const std::string& key) {
+        keys.push_back(key);
+        const auto id = static_cast<uint32_t>(keys.size() - 1);
+        table.Insert(hash, id);
+        return id;
+    }
+
+    IdTable table;
+    std::vector<std::string> keys;
+};
+
+TEST_F(IdTableTest, AnEmptyTableFindsNothing) {
+    EXPECT_FALSE(Find(7, "a"));
+    EXPECT_EQ(table.Size(), 0u);
+}
+
+TEST_F(IdTableTest, KeysWithTheSameHashAreToldApartByTheCaller) {
+    const uint32_t a = Add(42, "a");
+    const uint32_t b = Add(42, "b");
+    const uint32_t c = Add(42 + 64, "c");  // same slot of the first table, other hash
+    EXPECT_EQ(Find(42, "a"), a);
+    EXPECT_EQ(Find(42, "b"), b);
+    EXPECT_EQ(Find(42 + 64, "c"), c);
+    EXPECT_FALSE(Find(42, "c")) << "the hash must match too";
+    EXPECT_FALSE(Find(42, "d"));
+}
+
+TEST_F(IdTableTest, GrowingKeepsEveryIdFindable) {
+    for (uint32_t i = 0; i < 10000; ++i) Add(i * 2654435761u, std::to_string(i));
+    EXPECT_EQ(table.Size(), 10000u);
+    for (uint32_t i = 0; i < 10000; ++i) ASSERT_EQ(Find(i * 2654435761u, std::to_string(i)), i);
+    EXPECT_FALSE(Find(3, "10000"));
+    table.Clear();
+    EXPECT_FALSE(Find(0, "0"));
+    EXPECT_EQ(table.Size(), 0u);
+}
+
+}  // namespace
