@@ -4,8 +4,8 @@
 #include "tracking/path_split.h"
 
 NameAndFolder SplitNameAndFolder(std::string_view path) {
-    const PathParts parts = SplitPath(path);
-    return {parts.baseName + parts.extension, parts.drive + parts.folder};
+    const size_t name = BaseNameOffset(path);
+    return {std::string(path.substr(name)), std::string(path.substr(0, name))};
 }
 
 uint64_t SizeInKilobytes(uint64_t bytes) { return bytes > 0 && bytes < 1024 ? 1 : bytes / 1024; }

@@ -13,6 +13,7 @@
 #include "tracking/document_cells.h"
 #include "tracking/legacy_code_page.h"
 #include "tracking/locale_text.h"
+#include "tracking/path_split.h"
 #include "tracking/recent_scanner.h"
 #include "tracking/system_file_status.h"
 
@@ -171,17 +172,26 @@ const std::vector<uint32_t>& DocumentListModel::TextRanks(int column) {
     std::vector<uint32_t>& ranks = column == kColumnName ? nameRanks_ : folderRanks_;
     const size_t count = index_.DocumentCount();
     if (ranks.size() == count) return ranks;
-    std::vector<std::string> texts(count);
+    // Every document's folded text goes into one buffer: one allocation for all of them.
+    std::string texts;
+    std::vector<std::pair<size_t, size_t>> spans(count);
+    std::string folded;
     for (uint32_t document = 0; document < count; ++document) {
-        const NameAndFolder cells = SplitNameAndFolder(index_.Document(document).path);
-        texts[document] = FoldCase(column == kColumnName ? cells.name : cells.folder);
+        const std::string_view path = index_.Document(document).path;
+        const size_t name = BaseNameOffset(path);
+        FoldCaseInto(column == kColumnName ? path.substr(name) : path.substr(0, name), folded);
+        spans[document] = {texts.size(), folded.size()};
+        texts += folded;
     }
+    auto text = [&](uint32_t document) {
+        return std::string_view(texts).substr(spans[document].first, spans[document].second);
+    };
     std::vector<uint32_t> order(count);
     for (uint32_t document = 0; document < count; ++document) order[document] = document;
-    std::sort(order.begin(), order.end(), [&](uint32_t a, uint32_t b) { return texts[a] < texts[b]; });
+    std::sort(order.begin(), order.end(), [&](uint32_t a, uint32_t b) { return text(a) < text(b); });
     ranks.assign(count, 0);
     for (uint32_t i = 0, rank = 0; i < count; ++i) {
-        if (i > 0 && texts[order[i]] != texts[order[i - 1]]) rank = i;
+        if (i > 0 && text(order[i]) != text(order[i - 1])) rank = i;
         ranks[order[i]] = rank;
     }
     return ranks;

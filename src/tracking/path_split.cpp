@@ -37,6 +37,11 @@ PathParts SplitPath(std::string_view path) {
 
 std::string_view PathExtension(std::string_view path) { return SplitPathViews(path).extension; }
 
+size_t BaseNameOffset(std::string_view path) {
+    const PathViews parts = SplitPathViews(path);
+    return parts.drive.size() + parts.folder.size();
+}
+
 std::string ReplaceExtension(std::string_view path, std::string_view extension) {
     const PathParts parts = SplitPath(path);
     return parts.drive + parts.folder + parts.baseName + "." + std::string(extension);

@@ -18,5 +18,8 @@ PathParts SplitPath(std::string_view path);
 // SplitPath(path).extension without copying: a view into `path`.
 std::string_view PathExtension(std::string_view path);
 
+// Where the last component (base name and extension) starts: drive and folder lie before it.
+size_t BaseNameOffset(std::string_view path);
+
 // The path with its extension replaced: "C:\p\Kestrum.exe" with "dat" gives "C:\p\Kestrum.dat".
 std::string ReplaceExtension(std::string_view path, std::string_view extension);

@@ -23,6 +23,7 @@ TEST_P(SplitPathTest, Parts) {
     EXPECT_EQ(parts.baseName, c.base);
     EXPECT_EQ(parts.extension, c.extension);
     EXPECT_EQ(PathExtension(c.path), c.extension);
+    EXPECT_EQ(BaseNameOffset(c.path), parts.drive.size() + parts.folder.size());
 }
 
 INSTANTIATE_TEST_SUITE_P(
