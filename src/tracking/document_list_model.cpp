@@ -76,6 +76,7 @@ DocumentExists DocumentListModel::ExistsQuery() {
 
 bool DocumentListModel::BuildTabs(const DateFilter& dates) {
     if (history_.Path().empty()) return false;
+    WaitCursor wait;
     SetScanEnabled(false);
     tabs_.clear();
     const bool read = UpdateIndex();
@@ -183,16 +184,15 @@ const std::vector<uint32_t>& DocumentListModel::TextRanks(int column) {
         spans[document] = {texts.size(), folded.size()};
         texts += folded;
     }
-    auto text = [&](uint32_t document) {
-        return std::string_view(texts).substr(spans[document].first, spans[document].second);
-    };
-    std::vector<uint32_t> order(count);
-    for (uint32_t document = 0; document < count; ++document) order[document] = document;
-    std::sort(order.begin(), order.end(), [&](uint32_t a, uint32_t b) { return text(a) < text(b); });
+    std::vector<std::pair<std::string_view, uint32_t>> order(count);
+    for (uint32_t document = 0; document < count; ++document) {
+        order[document] = {std::string_view(texts).substr(spans[document].first, spans[document].second), document};
+    }
+    std::sort(order.begin(), order.end());
     ranks.assign(count, 0);
     for (uint32_t i = 0, rank = 0; i < count; ++i) {
-        if (i > 0 && text(order[i]) != text(order[i - 1])) rank = i;
-        ranks[order[i]] = rank;
+        if (i > 0 && order[i].first != order[i - 1].first) rank = i;
+        ranks[order[i].second] = rank;
     }
     return ranks;
 }

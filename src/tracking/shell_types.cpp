@@ -4,14 +4,12 @@
 
 #include <shellapi.h>
 
-#include "framework/wait_cursor.h"
 #include "tracking/case_fold.h"
 
 const ShellTypes::Type& ShellTypes::ForExtension(const std::string& extension) {
     const std::string key = FoldCase(extension);
     if (const auto found = types_.find(key); found != types_.end()) return found->second;
 
-    WaitCursor wait;
     const std::string name = extension.empty() ? std::string("notfound") : "notfound." + extension;
     SHFILEINFOA info{};
     Type type;

@@ -18,6 +18,7 @@
 #include "app/settings_store.h"
 #include "framework/com_ptr.h"
 #include "framework/program_path.h"
+#include "framework/win_handles.h"
 #include "framework/window.h"
 #include "panes/files_pane.h"
 #include "tracking/document_list_model.h"
@@ -118,8 +119,21 @@ double PeakMiB() {
     return static_cast<double>(counters.PeakWorkingSetSize) / (1024.0 * 1024.0);
 }
 
+void TouchHistory() {
+    const UniqueKernelHandle file(::CreateFileA(HistoryPath().c_str(), FILE_WRITE_ATTRIBUTES,
+                                                FILE_SHARE_READ | FILE_SHARE_WRITE, nullptr, OPEN_EXISTING, 0, nullptr));
+    SYSTEMTIME now;
+    ::GetSystemTime(&now);
+    FILETIME stamp;
+    ::SystemTimeToFileTime(&now, &stamp);
+    if (!file || !::SetFileTime(file.get(), nullptr, nullptr, &stamp)) {
+        std::fprintf(stderr, "cannot touch the history\n");
+        std::exit(1);
+    }
+}
+
 struct Figures {
-    double first = 0, rebuild = 0, noDuplicates = 0, append = 0, filter = 0, tab = 0, sort = 0;
+    double first = 0, reread = 0, rebuild = 0, noDuplicates = 0, append = 0, filter = 0, tab = 0, sort = 0;
 };
 
 // One pass over every stage with a new model and window, as the program does at its start.
@@ -139,6 +153,10 @@ Figures Measure(const std::string& root, int32_t today) {
         figure = Ms(started);
     };
     timed(figures.first, [&] { frame.RebuildView(); });
+    // A new last-write time makes the model read the whole history again, as after the file
+    // was replaced: a full rebuild in a running program.
+    TouchHistory();
+    timed(figures.reread, [&] { frame.RebuildView(); });
     timed(figures.rebuild, [&] { frame.RebuildView(); });
 
     settings.WriteNumber(Setting::ViewDuplicates, 0);
@@ -170,9 +188,9 @@ void Run(int lines, const std::string& root, int32_t today, int repeats) {
     WriteHistory(root, lines, today);
     std::vector<Figures> runs;
     for (int i = 0; i < repeats; ++i) runs.push_back(Measure(root, today));
-    std::printf("%9d lines: first rebuild %6.1f ms, rebuild %6.1f ms, without duplicates %6.1f ms, "
+    std::printf("%9d lines: first rebuild %6.1f ms, full rebuild %6.1f ms, rebuild %6.1f ms, without duplicates %6.1f ms, "
                 "after append %6.1f ms, filter %6.1f ms, tab %6.1f ms, sort %6.1f ms, peak %6.1f MiB\n",
-                lines, Median(runs, &Figures::first), Median(runs, &Figures::rebuild),
+                lines, Median(runs, &Figures::first), Median(runs, &Figures::reread), Median(runs, &Figures::rebuild),
                 Median(runs, &Figures::noDuplicates), Median(runs, &Figures::append), Median(runs, &Figures::filter),
                 Median(runs, &Figures::tab), Median(runs, &Figures::sort), PeakMiB());
     std::fflush(stdout);
