@@ -97,13 +97,9 @@ const CFrameApplication::SelectionFacts& CFrameApplication::Selection() {
     if (key == selectionKey_) return selection_;
     selectionKey_ = key;
     selection_ = {};
-    if (key.count > 0) {
-        std::vector<std::string> paths;
-        selection_.rows = key.count;
-        GetSelectedDocuments(paths, true);
-        selection_.documents = static_cast<int>(paths.size());
-        GetSelectedDocuments(paths, false);
-        selection_.existing = static_cast<int>(paths.size());
+    if (key.count > 0 && files_.IsAlive()) {
+        const CDialogFiles::DocumentCounts counts = files_.CountSelectedDocuments();
+        selection_ = {key.count, counts.documents, counts.existing};
     }
     return selection_;
 }

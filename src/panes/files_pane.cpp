@@ -105,6 +105,21 @@ bool CDialogFiles::GetSelectedDocuments(std::vector<std::string>& paths, bool in
     return !paths.empty();
 }
 
+CDialogFiles::DocumentCounts CDialogFiles::CountSelectedDocuments() const {
+    DocumentCounts counts;
+    if (!::IsWindow(list_.hwnd())) return counts;
+    std::vector<bool> seen(model_.IdentityCount(), false);
+    for (int row : list_.SelectedRows()) {
+        const auto at = static_cast<size_t>(row);
+        const uint32_t identity = model_.RowIdentity(at);
+        if (seen[identity]) continue;
+        seen[identity] = true;
+        ++counts.documents;
+        if (model_.RowExists(at)) ++counts.existing;
+    }
+    return counts;
+}
+
 bool CDialogFiles::HasSelectedDocuments(bool includeMissing) const {
     std::vector<std::string> paths;
     return GetSelectedDocuments(paths, includeMissing);

@@ -46,6 +46,13 @@ public:
     // only with `includeMissing`. True when at least one was collected.
     bool GetSelectedDocuments(std::vector<std::string>& paths, bool includeMissing) const;
     bool HasSelectedDocuments(bool includeMissing) const;
+    // How many documents the selected rows name, and how many of those exist (as last asked,
+    // at most a few seconds ago). Cheap enough to run after every change of a large selection.
+    struct DocumentCounts {
+        int documents = 0;
+        int existing = 0;
+    };
+    DocumentCounts CountSelectedDocuments() const;
     CFilesListCtrl* ListControl();
 
     // Hidden while the list is empty or all types are listed together; lays the pane out.

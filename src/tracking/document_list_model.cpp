@@ -139,6 +139,10 @@ std::string DocumentListModel::RowPath(size_t row) const {
     return index_.Document(index_.Lines()[rows_.at(row)].document).path;
 }
 
+uint32_t DocumentListModel::RowIdentity(size_t row) const {
+    return index_.Document(index_.Lines()[rows_.at(row)].document).identity;
+}
+
 bool DocumentListModel::RowExists(size_t row) { return Status(index_.Lines()[rows_.at(row)].document).exists; }
 
 std::string DocumentListModel::CellText(size_t row, int column) {

@@ -69,6 +69,9 @@ public:
     HIMAGELIST RowImages() const { return images_.get(); }
     std::string RowPath(size_t row) const;
     bool RowExists(size_t row);
+    // Equal for rows of the same document, whatever the case of its path; below IdentityCount.
+    uint32_t RowIdentity(size_t row) const;
+    size_t IdentityCount() const { return index_.IdentityCount(); }
 
     // Orders the rows by a column. Names and folders compare without regard to case, sizes
     // as numbers, dates by time; a missing document's empty cells count as 1 January 1970.

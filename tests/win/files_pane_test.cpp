@@ -4,6 +4,8 @@
 #include <gtest/gtest.h>
 #include <shlobj.h>
 
+#include <cctype>
+
 #include "app/settings_store.h"
 #include "framework/com_ptr.h"
 #include "framework/program_path.h"
@@ -181,6 +183,23 @@ TEST_F(FilesPaneTest, SelectedDocumentsAreEachPathOnceAndMissingOnlyWhenAsked) {
     SelectRows({2});
     EXPECT_TRUE(frame_.Pane().GetSelectedDocuments(paths, true));
     EXPECT_EQ(paths, (std::vector<std::string>{a, gone}));
+    const CDialogFiles::DocumentCounts counts = frame_.Pane().CountSelectedDocuments();
+    EXPECT_EQ(counts.documents, 2);
+    EXPECT_EQ(counts.existing, 1);
+}
+
+TEST_F(FilesPaneTest, SelectedDocumentsCountEachDocumentOnceWhateverItsCase) {
+    const std::string a = Doc("a.txt", 1);
+    std::string upper = a;
+    for (char& c : upper) c = static_cast<char>(std::toupper(static_cast<unsigned char>(c)));
+    Open(Line(today_, a) + Line(today_, upper) + Line(today_, Doc("b.txt", 1)));
+    EXPECT_EQ(frame_.Pane().CountSelectedDocuments().documents, 0);
+    SelectRows({0, 1});
+    EXPECT_EQ(frame_.Pane().CountSelectedDocuments().documents, 1);
+    EXPECT_EQ(frame_.Pane().CountSelectedDocuments().existing, 1);
+    SelectRows({2});
+    EXPECT_EQ(frame_.Pane().CountSelectedDocuments().documents, 2);
+    EXPECT_EQ(frame_.Pane().CountSelectedDocuments().existing, 2);
 }
 
 TEST_F(FilesPaneTest, TheTabStripHidesForAnEmptyListAndForAllTypes) {
