@@ -82,7 +82,6 @@ void HistoryIndex::Clear() {
     firstOfIdentity_.Clear();
     extensionByFolded_.clear();
     extensionTexts_.clear();
-    identityCount_ = 0;
     readBytes_ = 0;
     readStamp_ = 0;
     readTail_.clear();
@@ -125,7 +124,7 @@ uint32_t HistoryIndex::NewDocument(std::string path) {
     if (first) {
         document.identity = documents_[*first].identity;
     } else {
-        document.identity = static_cast<uint32_t>(identityCount_++);
+        document.identity = static_cast<uint32_t>(firstOfIdentity_.Size());
         firstOfIdentity_.Insert(foldedHash, id);
     }
 

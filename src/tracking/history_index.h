@@ -42,7 +42,7 @@ public:
     const std::vector<Line>& Lines() const { return lines_; }
     const HistoryDocument& Document(uint32_t id) const { return documents_[id]; }
     size_t DocumentCount() const { return documents_.size(); }
-    size_t IdentityCount() const { return identityCount_; }
+    size_t IdentityCount() const { return firstOfIdentity_.Size(); }
     // The extension as first seen, without dots.
     const std::string& ExtensionText(uint32_t id) const { return extensionTexts_[id]; }
     // The id of an extension (dots ignored, any case), or kNoExtension when no line has it.
@@ -77,7 +77,6 @@ private:
     std::string otherFolded_;
     StringMap extensionByFolded_;
     std::vector<std::string> extensionTexts_;
-    size_t identityCount_ = 0;
 
     // What has been read of the file: its size and last-write stamp then, the last bytes before
     // that point (to notice edits), and an unterminated last line, which a later append may
