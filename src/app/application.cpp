@@ -3,11 +3,11 @@
 
 #include <commctrl.h>
 
-#include "app/autorun.h"
+#include "settings/autorun.h"
 #include "app/frame_application.h"
 #include "app/instance_marker.h"
-#include "app/settings_store.h"
-#include "app/window_placement.h"
+#include "settings/settings_store.h"
+#include "settings/window_placement.h"
 #include "language/message_text.h"
 #include "ui/window_utils.h"
 

@@ -8,8 +8,8 @@
 #include <algorithm>
 
 #include "app/frame_texts.h"
-#include "app/settings_store.h"
-#include "app/window_placement.h"
+#include "settings/settings_store.h"
+#include "settings/window_placement.h"
 #include "framework/application.h"
 #include "language/message_text.h"
 #include "language/ui_language.h"

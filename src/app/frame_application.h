@@ -11,7 +11,7 @@
 
 #include "app/command_rules.h"
 #include "app/frame_texts.h"
-#include "app/settings_table.h"
+#include "settings/settings_table.h"
 #include "panes/filter_pane.h"
 #include "framework/frame_window.h"
 #include "framework/message_args.h"

@@ -8,7 +8,7 @@
 #include <iterator>
 
 #include "app/frame_texts.h"
-#include "app/settings_store.h"
+#include "settings/settings_store.h"
 #include "framework/selected_object.h"
 #include "language/message_table.h"
 #include "language/message_text.h"

@@ -5,7 +5,7 @@
 
 #include <algorithm>
 
-#include "app/settings_store.h"
+#include "settings/settings_store.h"
 #include "framework/wait_cursor.h"
 #include "resource.h"
 #include "tracking/document_list_model.h"

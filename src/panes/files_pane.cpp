@@ -6,10 +6,10 @@
 
 #include <unordered_set>
 
-#include "app/settings_store.h"
+#include "settings/settings_store.h"
 #include "framework/program_path.h"
 #include "resource.h"
-#include "tracking/case_fold.h"
+#include "text/case_fold.h"
 #include "tracking/document_list_model.h"
 #include "tracking/history_file.h"
 #include "ui/dialog_units.h"

@@ -8,7 +8,7 @@
 
 #include "framework/dialog.h"
 #include "framework/message_args.h"
-#include "tracking/files_list_ctrl.h"
+#include "panes/files_list_ctrl.h"
 
 class DocumentListModel;
 

@@ -9,7 +9,7 @@
 #include "panes/filter_period.h"
 #include "panes/system_date.h"
 #include "resource.h"
-#include "tracking/locale_text.h"
+#include "text/locale_text.h"
 #include "ui/dialog_init.h"
 #include "ui/dialog_units.h"
 #include "ui/window_utils.h"

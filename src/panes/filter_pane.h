@@ -8,7 +8,7 @@
 #include <optional>
 #include <vector>
 
-#include "app/settings_store.h"
+#include "settings/settings_store.h"
 #include "framework/dialog.h"
 #include "framework/message_args.h"
 #include "framework/win_handles.h"

@@ -5,7 +5,7 @@
 #include <optional>
 
 #include "tracking/history_view.h"
-#include "tracking/ole_date.h"
+#include "text/ole_date.h"
 
 // Number of entries in the "last" list: "2 Days" ... "3 Years".
 inline constexpr int kPeriodCount = 15;

@@ -4,7 +4,7 @@
 #include <commctrl.h>
 
 #include "panes/filter_period.h"
-#include "tracking/ole_date.h"
+#include "text/ole_date.h"
 
 bool RegisterDateControls() {
     const INITCOMMONCONTROLSEX classes{sizeof classes, ICC_DATE_CLASSES};

@@ -1,7 +1,7 @@
 // Cell text rules of the document list.
 #include "tracking/document_cells.h"
 
-#include "tracking/path_split.h"
+#include "text/path_split.h"
 
 NameAndFolder SplitNameAndFolder(std::string_view path) {
     const size_t name = BaseNameOffset(path);

@@ -4,16 +4,16 @@
 #include <algorithm>
 
 #include "resource.h"
-#include "app/settings_store.h"
+#include "settings/settings_store.h"
 #include "framework/message_box.h"
 #include "framework/wait_cursor.h"
 #include "language/message_table.h"
 #include "language/message_text.h"
-#include "tracking/case_fold.h"
+#include "text/case_fold.h"
 #include "tracking/document_cells.h"
-#include "tracking/legacy_code_page.h"
-#include "tracking/locale_text.h"
-#include "tracking/path_split.h"
+#include "text/legacy_code_page.h"
+#include "text/locale_text.h"
+#include "text/path_split.h"
 #include "tracking/recent_scanner.h"
 #include "tracking/system_file_status.h"
 

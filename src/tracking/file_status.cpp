@@ -1,7 +1,7 @@
 // File status caching with a bounded cost per refresh, whatever the size of the history.
 #include "tracking/file_status.h"
 
-#include "tracking/case_fold.h"
+#include "text/case_fold.h"
 
 std::string PathRoot(std::string_view path) {
     if (path.size() >= 2 && path[1] == ':') {

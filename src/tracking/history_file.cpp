@@ -7,8 +7,8 @@
 #include <vector>
 
 #include "tracking/history_line.h"
-#include "tracking/path_split.h"
-#include "tracking/utf8.h"
+#include "text/path_split.h"
+#include "text/utf8.h"
 
 namespace fs = std::filesystem;
 

@@ -11,10 +11,10 @@
 #include <optional>
 #include <system_error>
 
-#include "tracking/case_fold.h"
+#include "text/case_fold.h"
 #include "tracking/history_line.h"
-#include "tracking/path_split.h"
-#include "tracking/utf8.h"
+#include "text/path_split.h"
+#include "text/utf8.h"
 
 namespace fs = std::filesystem;
 

@@ -4,7 +4,7 @@
 #include <charconv>
 #include <cstdlib>
 
-#include "tracking/ole_date.h"
+#include "text/ole_date.h"
 
 std::string FormatHistoryLine(double oleDate, std::string_view path) {
     char date[64];

@@ -7,7 +7,7 @@
 
 #include "framework/wait_cursor.h"
 #include "framework/win_handles.h"
-#include "tracking/ole_date.h"
+#include "text/ole_date.h"
 #include "tracking/shortcut_resolver.h"
 #include "tracking/target_rules.h"
 

@@ -4,7 +4,7 @@
 
 #include <shellapi.h>
 
-#include "tracking/case_fold.h"
+#include "text/case_fold.h"
 
 const ShellTypes::Type& ShellTypes::ForExtension(const std::string& extension) {
     const std::string key = FoldCase(extension);

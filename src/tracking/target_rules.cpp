@@ -1,8 +1,8 @@
 // Target checks before a history line is written.
 #include "tracking/target_rules.h"
 
-#include "tracking/path_split.h"
-#include "tracking/utf8.h"
+#include "text/path_split.h"
+#include "text/utf8.h"
 
 namespace {
 

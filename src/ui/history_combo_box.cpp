@@ -4,8 +4,8 @@
 // before it tells its parent (CBN_EDITUPDATE): so it works inside any parent window.
 #include "ui/history_combo_box.h"
 
-#include "app/registry_list.h"
-#include "app/settings_store.h"
+#include "settings/registry_list.h"
+#include "settings/settings_store.h"
 #include "ui/history_rules.h"
 #include "ui/window_utils.h"
 

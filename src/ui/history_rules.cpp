@@ -4,7 +4,7 @@
 
 #include <algorithm>
 
-#include "tracking/case_fold.h"
+#include "text/case_fold.h"
 
 namespace {
 

@@ -10,7 +10,7 @@
 #include <sstream>
 #include <thread>
 
-#include "tracking/ole_date.h"
+#include "text/ole_date.h"
 #include "tracking/recent_folder.h"
 
 namespace fs = std::filesystem;

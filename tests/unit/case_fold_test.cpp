@@ -1,5 +1,5 @@
 // Case folding decides which paths are the same document and which extensions share a tab.
-#include "tracking/case_fold.h"
+#include "text/case_fold.h"
 
 #include <gtest/gtest.h>
 

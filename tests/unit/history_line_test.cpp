@@ -3,7 +3,7 @@
 
 #include <gtest/gtest.h>
 
-#include "tracking/ole_date.h"
+#include "text/ole_date.h"
 
 namespace {
 

@@ -1,5 +1,5 @@
 // Calendar arithmetic of OLE dates.
-#include "tracking/ole_date.h"
+#include "text/ole_date.h"
 
 #include <gtest/gtest.h>
 

@@ -1,5 +1,5 @@
 // Path splitting agrees with the C runtime's _splitpath on the cases that decide an extension.
-#include "tracking/path_split.h"
+#include "text/path_split.h"
 
 #include <gtest/gtest.h>
 

@@ -1,5 +1,5 @@
 // The main window's default rectangle, stored state and stored rectangle rules.
-#include "app/placement_rules.h"
+#include "settings/placement_rules.h"
 
 #include <gtest/gtest.h>
 

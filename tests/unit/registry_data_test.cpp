@@ -1,5 +1,5 @@
 // Stored registry data of any shape decodes to a setting's value or to "use the default".
-#include "app/registry_data.h"
+#include "settings/registry_data.h"
 
 #include <gtest/gtest.h>
 

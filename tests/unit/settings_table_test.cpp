@@ -1,5 +1,5 @@
 // The settings table keeps every value name, kind and default the registry branch relies on.
-#include "app/settings_table.h"
+#include "settings/settings_table.h"
 
 #include <gtest/gtest.h>
 

@@ -1,5 +1,5 @@
 // UTF-8 validation decides which history lines were written in a legacy code page.
-#include "tracking/utf8.h"
+#include "text/utf8.h"
 
 #include <gtest/gtest.h>
 

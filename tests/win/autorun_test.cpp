@@ -1,10 +1,10 @@
 // The autorun entry in the machine-wide Run key, in both variants. Each test puts back the
 // entry it found.
-#include "app/autorun.h"
+#include "settings/autorun.h"
 
 #include <gtest/gtest.h>
 
-#include "app/settings_table.h"
+#include "settings/settings_table.h"
 #include "registry_test_support.h"
 
 namespace {

@@ -5,9 +5,9 @@
 
 #include <thread>
 
-#include "app/settings_store.h"
+#include "settings/settings_store.h"
 #include "framework/com_ptr.h"
-#include "tracking/ole_date.h"
+#include "text/ole_date.h"
 #include "wine_test_support.h"
 
 using namespace std::chrono_literals;

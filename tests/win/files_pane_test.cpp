@@ -6,7 +6,7 @@
 
 #include <cctype>
 
-#include "app/settings_store.h"
+#include "settings/settings_store.h"
 #include "framework/com_ptr.h"
 #include "framework/program_path.h"
 #include "framework/window.h"

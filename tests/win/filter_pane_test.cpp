@@ -22,7 +22,7 @@
 #include "panes/system_date.h"
 #include "registry_test_support.h"
 #include "resource.h"
-#include "tracking/locale_text.h"
+#include "text/locale_text.h"
 #include "ui/color_scheme.h"
 #include "ui/dialog_units.h"
 

@@ -8,7 +8,7 @@
 
 #include <memory>
 
-#include "app/settings_store.h"
+#include "settings/settings_store.h"
 #include "framework/com_ptr.h"
 #include "framework/message_filters.h"
 #include "framework/program_path.h"

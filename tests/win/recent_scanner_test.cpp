@@ -12,7 +12,7 @@
 #include "framework/wide_text.h"
 #include "tracking/history_appender.h"
 #include "tracking/history_line.h"
-#include "tracking/legacy_code_page.h"
+#include "text/legacy_code_page.h"
 #include "tracking/recent_folder.h"
 #include "tracking/recent_scanner.h"
 #include "tracking/recent_watcher.h"

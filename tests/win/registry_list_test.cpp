@@ -1,12 +1,12 @@
 // Recently-typed lists: written as "Item%d" values, read back as whatever the subkey holds.
-#include "app/registry_list.h"
+#include "settings/registry_list.h"
 
 #include <gtest/gtest.h>
 
 #include <map>
 
-#include "app/registry_key.h"
-#include "app/settings_table.h"
+#include "settings/registry_key.h"
+#include "settings/settings_table.h"
 #include "registry_test_support.h"
 
 namespace {

@@ -1,6 +1,6 @@
 // The settings accessors and the registry key layer against the real registry of the prefix.
 // Every test starts from an empty branch.
-#include "app/settings_store.h"
+#include "settings/settings_store.h"
 
 #include <gtest/gtest.h>
 

@@ -1,6 +1,6 @@
 // The main window's placement saved to and restored from the "MainWindow" subkey, with real
 // top-level windows.
-#include "app/window_placement.h"
+#include "settings/window_placement.h"
 
 #include <gtest/gtest.h>
 

@@ -15,7 +15,7 @@
 #include <string>
 #include <vector>
 
-#include "app/settings_store.h"
+#include "settings/settings_store.h"
 #include "framework/com_ptr.h"
 #include "framework/program_path.h"
 #include "framework/win_handles.h"
@@ -23,7 +23,7 @@
 #include "panes/files_pane.h"
 #include "tracking/document_list_model.h"
 #include "tracking/history_line.h"
-#include "tracking/ole_date.h"
+#include "text/ole_date.h"
 #include "tracking/recent_watcher.h"
 
 namespace {

@@ -1,5 +1,5 @@
 // Decoding rules for registry data, kept apart from the registry calls so they are tested natively.
-#include "app/registry_data.h"
+#include "settings/registry_data.h"
 
 #include <algorithm>
 

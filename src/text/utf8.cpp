@@ -1,5 +1,5 @@
 // Strict UTF-8 validation following the well-formed byte sequences of the Unicode standard.
-#include "tracking/utf8.h"
+#include "text/utf8.h"
 
 bool IsValidUtf8(std::string_view text) {
     const auto* p = reinterpret_cast<const unsigned char*>(text.data());

@@ -1,10 +1,10 @@
 // Writing or removing the autorun entry in the machine-wide Run key.
-#include "app/autorun.h"
+#include "settings/autorun.h"
 
 #include <vector>
 
-#include "app/registry_key.h"
-#include "app/settings_table.h"
+#include "settings/registry_key.h"
+#include "settings/settings_table.h"
 
 namespace {
 

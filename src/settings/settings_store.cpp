@@ -1,6 +1,6 @@
 // Every accessor opens the branch, handles one value and closes it again, so a setting changed
 // by one part is seen by every other part at its next read.
-#include "app/settings_store.h"
+#include "settings/settings_store.h"
 
 namespace {
 const SettingInfo* Lookup(Setting setting, SettingKind kind) {

@@ -1,5 +1,5 @@
 // The arithmetic of the main window's placement, free of the window manager so it is tested natively.
-#include "app/placement_rules.h"
+#include "settings/placement_rules.h"
 
 namespace {
 // Window coordinates are 16-bit quantities in many places of the window manager; a stored value

@@ -3,8 +3,8 @@
 
 #include <windows.h>
 
-#include "app/placement_rules.h"
-#include "app/settings_store.h"
+#include "settings/placement_rules.h"
+#include "settings/settings_store.h"
 
 // Writes State, and while the window is in its normal state also Left, Top, Width and Height,
 // so closing a maximised or minimised window keeps its last normal rectangle. False when the

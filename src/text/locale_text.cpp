@@ -1,9 +1,9 @@
 // Locale formatting through GetDateFormatA and GetTimeFormatA.
-#include "tracking/locale_text.h"
+#include "text/locale_text.h"
 
 #include <windows.h>
 
-#include "tracking/ole_date.h"
+#include "text/ole_date.h"
 
 namespace {
 

@@ -1,5 +1,5 @@
 // Path splitting with _splitpath's rules, so every reader of a path agrees on its extension.
-#include "tracking/path_split.h"
+#include "text/path_split.h"
 
 namespace {
 

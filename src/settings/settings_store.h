@@ -6,8 +6,8 @@
 #include <string_view>
 #include <utility>
 
-#include "app/registry_key.h"
-#include "app/settings_table.h"
+#include "settings/registry_key.h"
+#include "settings/settings_table.h"
 
 class SettingsStore {
 public:

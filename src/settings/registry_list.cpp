@@ -1,15 +1,15 @@
 // Recently-typed lists in the registry. Reading takes whatever the subkey holds, because users
 // and older versions may have put values there under other names.
-#include "app/registry_list.h"
+#include "settings/registry_list.h"
 
 #include <algorithm>
 #include <array>
 #include <cstdint>
 #include <span>
 
-#include "app/registry_data.h"
-#include "app/registry_key.h"
-#include "app/settings_table.h"
+#include "settings/registry_data.h"
+#include "settings/registry_key.h"
+#include "settings/settings_table.h"
 
 bool WriteList(HKEY parent, std::string_view name, const std::vector<std::string>& texts) {
     if (!parent || name.empty()) return false;

@@ -1,10 +1,10 @@
 // The document list control: an owner-data view of the model, sorted by the model, with the
 // Recent-folder scanner that records openings into the model's history.
-#include "tracking/files_list_ctrl.h"
+#include "panes/files_list_ctrl.h"
 
 #include <algorithm>
 
-#include "app/settings_store.h"
+#include "settings/settings_store.h"
 #include "language/message_table.h"
 #include "language/message_text.h"
 #include "resource.h"

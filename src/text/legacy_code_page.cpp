@@ -1,6 +1,6 @@
 // Decoding legacy ANSI text: the process itself runs with UTF-8 as its code page, so the
 // legacy one is asked of the system locale.
-#include "tracking/legacy_code_page.h"
+#include "text/legacy_code_page.h"
 
 #include <windows.h>
 

@@ -1,7 +1,7 @@
 // The main window's placement in the registry: written when the program ends, applied at start.
-#include "app/window_placement.h"
+#include "settings/window_placement.h"
 
-#include "app/settings_table.h"
+#include "settings/settings_table.h"
 
 namespace {
 

@@ -1,5 +1,5 @@
 // Simple (one-to-one) case folding over the scripts file names commonly use.
-#include "tracking/case_fold.h"
+#include "text/case_fold.h"
 
 namespace {
 

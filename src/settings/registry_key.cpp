@@ -1,12 +1,12 @@
 // Registry access for the settings branch: every read falls back to its default, every write
 // reports only whether it stored the value.
-#include "app/registry_key.h"
+#include "settings/registry_key.h"
 
 #include <array>
 #include <span>
 
-#include "app/registry_data.h"
-#include "app/settings_table.h"
+#include "settings/registry_data.h"
+#include "settings/settings_table.h"
 
 namespace {
 constexpr REGSAM kOpenOrCreateAccess = KEY_READ | KEY_CREATE_SUB_KEY | KEY_SET_VALUE;

@@ -1,5 +1,5 @@
 // The settings table: every value name with its kind and its default.
-#include "app/settings_table.h"
+#include "settings/settings_table.h"
 
 #include <array>
 

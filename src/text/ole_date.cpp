@@ -1,5 +1,5 @@
 // Calendar arithmetic for OLE dates (proleptic Gregorian, as the system's date type uses).
-#include "tracking/ole_date.h"
+#include "text/ole_date.h"
 
 #include <cmath>
 
