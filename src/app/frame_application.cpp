@@ -141,6 +141,7 @@ LRESULT CFrameApplication::OnCreate(const CreateArgs&) {
     if (!CreateStatusBar()) return -1;
     if (!files_.CreatePane(hwnd())) return -1;
     ::ShowWindow(files_.hwnd(), SW_SHOWNORMAL);
+    if (CFilesListCtrl* list = files_.ListControl()) list->SetSelectionChangedHandler([this] { selectionStale_ = true; });
     if (!filter_.Create(hwnd())) return -1;
     // 120 dialog units of the system font; where the pane's own font makes its controls wider
     // (as under Wine), the pane keeps the width its template asks for, so nothing is cut off.

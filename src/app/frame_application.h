@@ -151,21 +151,12 @@ private:
 
     // What the selection amounts to, for the command rules and the status bar. Walking a large
     // selection of the list is slow, and the tool bar asks for it at every idle moment and the
-    // status bar ten times a second: the answer is kept until the selection or the rows change.
+    // status bar ten times a second: the answer is kept until the list reports a change of the
+    // selection or its rows are replaced.
     struct SelectionFacts {
         int rows = 0;       // selected list rows
         int documents = 0;  // distinct paths among them
         int existing = 0;   // distinct paths of documents that exist
-    };
-    // The selection changes by input, after which the tool bar's idle pass looks again; a
-    // single action changes the count, the first selected row or the selection mark.
-    struct SelectionKey {
-        int count = -1;
-        int first = -1;
-        int mark = -1;
-        int rows = -1;
-        unsigned fills = 0;
-        friend bool operator==(const SelectionKey&, const SelectionKey&) = default;
     };
     const SelectionFacts& Selection();
     std::string SelectedTabTypeName() const;
@@ -186,9 +177,8 @@ private:
     ThemeApi theme_;
     int statusWidths_[kStatusPanes] = {};
     StatusWords statusWords_;  // in the current language; read from its file only when it changes
-    SelectionKey selectionKey_;
     SelectionFacts selection_;
-    unsigned fills_ = 0;  // list fills so far: rows are replaced
+    bool selectionStale_ = true;  // selection_ must be counted again
     bool scanning_ = false;          // a scan of the Recent folder runs
     bool rebuildAfterScan_ = false;  // it recorded an opening
     std::function<bool(const std::string&)> openAddress_;

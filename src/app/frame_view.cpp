@@ -57,7 +57,7 @@ bool CFrameApplication::FillList(int tab) {
     const std::optional<DateFilter> dates = filter_.CurrentDateFilter();
     if (!dates) return false;
     const bool filled = model_.Fill(*dates, tab, false);
-    ++fills_;
+    selectionStale_ = true;
     list->ShowRows();
     list->SortByStoredKey();
     const int rows = list->RowCount();
@@ -84,23 +84,16 @@ bool CFrameApplication::GetSelectedDocuments(std::vector<std::string>& paths, bo
 }
 
 const CFrameApplication::SelectionFacts& CFrameApplication::Selection() {
-    SelectionKey key;
-    if (CFilesListCtrl* list = ListControl()) {
-        key.count = static_cast<int>(::SendMessageA(list->hwnd(), LVM_GETSELECTEDCOUNT, 0, 0));
-        key.first = key.count > 0 ? static_cast<int>(::SendMessageA(list->hwnd(), LVM_GETNEXTITEM, static_cast<WPARAM>(-1),
-                                                                    MAKELPARAM(LVNI_SELECTED, 0)))
-                                  : -1;
-        key.mark = static_cast<int>(::SendMessageA(list->hwnd(), LVM_GETSELECTIONMARK, 0, 0));
-        key.rows = list->RowCount();
-        key.fills = fills_;
-    }
-    if (key == selectionKey_) return selection_;
-    selectionKey_ = key;
+    if (!selectionStale_) return selection_;
     selection_ = {};
-    if (key.count > 0 && files_.IsAlive()) {
+    CFilesListCtrl* list = ListControl();
+    const int count = list ? static_cast<int>(::SendMessageA(list->hwnd(), LVM_GETSELECTEDCOUNT, 0, 0)) : 0;
+    if (count > 0) {
         const CDialogFiles::DocumentCounts counts = files_.CountSelectedDocuments();
-        selection_ = {key.count, counts.documents, counts.existing};
+        selection_ = {count, counts.documents, counts.existing};
     }
+    // A list that cannot report its changes (none yet) is asked again every time.
+    selectionStale_ = list == nullptr;
     return selection_;
 }
 

@@ -2,7 +2,7 @@
 // Recent-folder scanner that records openings into the model's history.
 #include "panes/files_list_ctrl.h"
 
-#include <algorithm>
+#include <cstdint>
 
 #include "settings/settings_store.h"
 #include "language/message_table.h"
@@ -57,8 +57,13 @@ void CFilesListCtrl::ShowRows() {
 
 void CFilesListCtrl::SortByStoredKey() {
     const SettingsStore settings;
-    const int column = static_cast<int>(settings.ReadNumber(Setting::FilesSort));
-    Sort(std::clamp(column, 0, kColumnCount - 1), settings.ReadNumber(Setting::FilesSortAsc) != 0);
+    const uint32_t column = settings.ReadNumber(Setting::FilesSort);
+    // A key that names no column (a hand edit) means no sort: the rows keep history order.
+    if (column >= static_cast<uint32_t>(kColumnCount)) {
+        ClearSortState();
+        return;
+    }
+    Sort(static_cast<int>(column), settings.ReadNumber(Setting::FilesSortAsc) != 0);
 }
 
 int CFilesListCtrl::ColumnWidth(int column) const {
@@ -92,6 +97,17 @@ bool CFilesListCtrl::OnListNotify(NMHDR& header, LRESULT& result) {
             result = 0;
             return true;
         }
+        case LVN_ITEMCHANGED: {
+            // Row -1 stands for every row (select all, deselect all).
+            const NMLISTVIEW& change = reinterpret_cast<NMLISTVIEW&>(header);
+            const bool selection = (change.uChanged & LVIF_STATE) != 0 &&
+                                   (change.iItem < 0 || ((change.uOldState ^ change.uNewState) & LVIS_SELECTED) != 0);
+            if (selection && onSelectionChanged_) onSelectionChanged_();
+            return false;
+        }
+        case LVN_ODSTATECHANGED:
+            if (onSelectionChanged_) onSelectionChanged_();
+            return false;
         case NM_DBLCLK:
             ::SendMessageA(mainWindow_, WM_COMMAND, kOpenCommand, 0);
             result = 0;

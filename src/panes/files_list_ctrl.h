@@ -41,6 +41,8 @@ public:
     // Sorts by the stored FilesSort / FilesSortAsc.
     void SortByStoredKey();
     int ColumnWidth(int column) const;
+    // Runs after every change of the selection, by input or by program.
+    void SetSelectionChangedHandler(std::function<void()> handler) { onSelectionChanged_ = std::move(handler); }
 
 protected:
     bool SortOwnerData(int column, bool ascending, std::vector<int>& newToOld) override;
@@ -53,5 +55,6 @@ private:
     RecentScanner scanner_;
     RecentWatcher watcher_;
     std::unique_ptr<HistoryAppender> appender_;
+    std::function<void()> onSelectionChanged_;
     std::string cellBuffer_;  // text handed to the list view stays valid until the next request
 };

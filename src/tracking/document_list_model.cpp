@@ -82,10 +82,12 @@ bool DocumentListModel::BuildTabs(const DateFilter& dates) {
     const bool read = UpdateIndex();
     if (read) {
         const bool showDeleted = SettingsStore().ReadNumber(Setting::ViewDeleted) != 0;
-        for (uint32_t extension : SelectTabs(index_, dates, showDeleted, ExistsQuery())) {
-            const std::string& text = index_.ExtensionText(extension);
+        for (const TabType& tab : SelectTabs(index_, dates, showDeleted, ExistsQuery())) {
+            // The shell names a type by the extension as written ("DOCX File"), so the tab follows
+            // the first line it stands for, not the first spelling anywhere in the history.
+            std::string text(ExtensionAsWritten(index_.Document(tab.document).path));
             const ShellTypes::Type& type = types_->ForExtension(text);
-            tabs_.push_back({extension, text, type.name, type.image});
+            tabs_.push_back({tab.extension, std::move(text), type.name, type.image});
         }
     }
     SetScanEnabled(true);

@@ -109,7 +109,7 @@ private:
 
     struct Tab {
         uint32_t extension;
-        std::string text;      // without dots, as first seen
+        std::string text;      // without dots, as the first line that passes writes it
         std::string typeName;  // the shell's name for it
         int image;
     };

@@ -90,6 +90,12 @@ void HistoryIndex::Clear() {
     hasOpenLine_ = false;
 }
 
+std::string_view ExtensionAsWritten(std::string_view path) {
+    std::string_view extension = PathExtension(path);
+    if (!extension.empty()) extension.remove_prefix(1);
+    return extension;
+}
+
 uint32_t HistoryIndex::FindExtension(std::string_view extension) const {
     const auto found = extensionByFolded_.find(FoldCase(WithoutDots(extension)));
     return found == extensionByFolded_.end() ? kNoExtension : found->second;
@@ -128,9 +134,7 @@ uint32_t HistoryIndex::NewDocument(std::string path) {
         firstOfIdentity_.Insert(foldedHash, id);
     }
 
-    // The extension after its one dot (a name ending in "." has none).
-    std::string_view extension = PathExtension(path);
-    if (!extension.empty()) extension.remove_prefix(1);
+    const std::string_view extension = ExtensionAsWritten(path);
     document.extension = kNoExtension;
     if (!extension.empty()) {
         const auto entry = extensionByFolded_.try_emplace(FoldCase(extension),

@@ -17,6 +17,9 @@ struct HistoryDocument {
     uint32_t extension = 0; // kNoExtension, or an id shared by extensions equal without regard to case
 };
 
+// A path's extension as written, without its dot ("" for none, and for a name ending in ".").
+std::string_view ExtensionAsWritten(std::string_view path);
+
 class HistoryIndex {
 public:
     static constexpr uint32_t kNoExtension = UINT32_MAX;
@@ -43,7 +46,7 @@ public:
     const HistoryDocument& Document(uint32_t id) const { return documents_[id]; }
     size_t DocumentCount() const { return documents_.size(); }
     size_t IdentityCount() const { return firstOfIdentity_.Size(); }
-    // The extension as first seen, without dots.
+    // The extension as first seen anywhere in the history, without dots.
     const std::string& ExtensionText(uint32_t id) const { return extensionTexts_[id]; }
     // The id of an extension (dots ignored, any case), or kNoExtension when no line has it.
     uint32_t FindExtension(std::string_view extension) const;

@@ -42,9 +42,9 @@ std::vector<uint32_t> SelectRows(const HistoryIndex& index, const DateFilter& da
     return rows;
 }
 
-std::vector<uint32_t> SelectTabs(const HistoryIndex& index, const DateFilter& dates, bool showDeleted,
-                                 const DocumentExists& exists) {
-    std::vector<uint32_t> tabs;
+std::vector<TabType> SelectTabs(const HistoryIndex& index, const DateFilter& dates, bool showDeleted,
+                                const DocumentExists& exists) {
+    std::vector<TabType> tabs;
     std::vector<bool> seen;
     for (const HistoryIndex::Line& line : index.Lines()) {
         const uint32_t extension = index.Document(line.document).extension;
@@ -54,7 +54,7 @@ std::vector<uint32_t> SelectTabs(const HistoryIndex& index, const DateFilter& da
         if (!showDeleted && !exists(line.document)) continue;
         if (seen.size() <= extension) seen.resize(extension + 1, false);
         seen[extension] = true;
-        tabs.push_back(extension);
+        tabs.push_back({extension, line.document});
     }
     return tabs;
 }

@@ -43,9 +43,16 @@ inline constexpr uint32_t kAllTypes = UINT32_MAX - 1;
 std::vector<uint32_t> SelectRows(const HistoryIndex& index, const DateFilter& dates, uint32_t extension,
                                  const ViewSettings& settings, const DocumentExists& exists);
 
-// The extension ids that get a tab, in the order they first occur among the lines that pass
-// the date and existence tests.
-std::vector<uint32_t> SelectTabs(const HistoryIndex& index, const DateFilter& dates, bool showDeleted,
+// A type that gets a tab: its extension id and the document of the first line that passes the
+// tests, whose spelling of the extension the tab shows.
+struct TabType {
+    uint32_t extension = 0;
+    uint32_t document = 0;
+};
+
+// The types that get a tab, in the order they first occur among the lines that pass the date
+// and existence tests.
+std::vector<TabType> SelectTabs(const HistoryIndex& index, const DateFilter& dates, bool showDeleted,
                                  const DocumentExists& exists);
 
 // The history without the shown lines: every other well-formed line in file order, each with

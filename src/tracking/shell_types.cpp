@@ -4,11 +4,8 @@
 
 #include <shellapi.h>
 
-#include "text/case_fold.h"
-
 const ShellTypes::Type& ShellTypes::ForExtension(const std::string& extension) {
-    const std::string key = FoldCase(extension);
-    if (const auto found = types_.find(key); found != types_.end()) return found->second;
+    if (const auto found = types_.find(extension); found != types_.end()) return found->second;
 
     const std::string name = extension.empty() ? std::string("notfound") : "notfound." + extension;
     SHFILEINFOA info{};
@@ -20,7 +17,7 @@ const ShellTypes::Type& ShellTypes::ForExtension(const std::string& extension) {
         type.name = info.szTypeName;
         type.image = ImageOf(systemImages, info.iIcon);
     }
-    return types_.emplace(key, std::move(type)).first->second;
+    return types_.emplace(extension, std::move(type)).first->second;
 }
 
 int ShellTypes::ImageOf(HIMAGELIST systemImages, int systemIndex) {

@@ -22,7 +22,9 @@ public:
         int image = -1;    // index in the image list, -1 without an icon
     };
 
-    // The type of an extension given without dots ("" for documents without one).
+    // The type of an extension given without dots ("" for documents without one). Spellings
+    // that differ in case are asked for apart: the shell's name of an unknown type repeats the
+    // extension as written.
     const Type& ForExtension(const std::string& extension);
 
 private:

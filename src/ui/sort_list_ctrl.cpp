@@ -256,6 +256,14 @@ bool SortListCtrl::SetSortState(int column, bool ascending) {
     return true;
 }
 
+void SortListCtrl::ClearSortState() {
+    if (!sortable_) return;
+    const HWND header = Header();
+    for (int column = 0; column < ColumnCount(); ++column) {
+        if (ReadHeaderItem(header, column).lParam != kHeaderUnsorted) ClearSortMark(column);
+    }
+}
+
 bool SortListCtrl::SetSortColumn(int column, bool ascending) {
     if (!SetSortState(column, ascending)) return false;
     ::SendMessageA(::GetParent(hwnd()), kSortChangedMessage, 0, 0);

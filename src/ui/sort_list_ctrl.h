@@ -54,6 +54,8 @@ public:
     // Marks `column` as sorted in the header (value and arrow) and clears the previous mark.
     // False, changing nothing, for a list that is not sortable or a column out of range.
     bool SetSortState(int column, bool ascending);
+    // No column is marked as sorted; the rows stay as they are.
+    void ClearSortState();
     // SetSortState, then tells the parent with kSortChangedMessage.
     bool SetSortColumn(int column, bool ascending);
 

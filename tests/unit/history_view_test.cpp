@@ -39,7 +39,9 @@ struct Fixture {
     std::vector<std::string> Tabs(const DateFilter& dates, bool showDeleted) {
         const DocumentExists existence = Existence();
         std::vector<std::string> tabs;
-        for (uint32_t extension : SelectTabs(index, dates, showDeleted, existence)) tabs.push_back(index.ExtensionText(extension));
+        for (const TabType& tab : SelectTabs(index, dates, showDeleted, existence)) {
+            tabs.push_back(std::string(ExtensionAsWritten(index.Document(tab.document).path)));
+        }
         return tabs;
     }
 
@@ -101,6 +103,14 @@ TEST(SelectTabs, OneTabPerTypeInOrderOfFirstPassingLine) {
     EXPECT_EQ(f.Tabs(DateFilter::All(), true), (std::vector<std::string>{"doc", "TXT", "pdf"}));
     EXPECT_EQ(f.Tabs(DateFilter::Day(kMonday), true), (std::vector<std::string>{"TXT", "pdf", "doc"}));
     EXPECT_EQ(f.Tabs(DateFilter::Day(kMonday), false), (std::vector<std::string>{"TXT", "doc"}));
+}
+
+TEST(SelectTabs, ATabIsSpelledAsItsFirstPassingLineWritesIt) {
+    Fixture f(Line(-1, "C:\\Lost Thesis.DOCX") + Line(0, "C:\\2024 plan.docx") + Line(0, "C:\\Notes.Docx"),
+              {"C:\\Lost Thesis.DOCX"});
+    EXPECT_EQ(f.Tabs(DateFilter::All(), true), (std::vector<std::string>{"DOCX"}));
+    EXPECT_EQ(f.Tabs(DateFilter::All(), false), (std::vector<std::string>{"docx"}));
+    EXPECT_EQ(f.Tabs(DateFilter::Day(kMonday), true), (std::vector<std::string>{"docx"}));
 }
 
 TEST(SelectTabs, AnEmptyHistoryHasNoTabsAndNoRows) {

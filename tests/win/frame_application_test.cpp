@@ -18,6 +18,7 @@
 #include "resource.h"
 #include "tracking/document_list_model.h"
 #include "tracking/recent_watcher.h"
+#include "tracking/shell_types.h"
 #include "ui/dialog_units.h"
 #include "wine_test_support.h"
 
@@ -399,6 +400,61 @@ TEST_F(FrameTest, SelectedCountsPathsOnceAndMissingOnesOnlyInTheDeletedView) {
     EXPECT_EQ(StatusText(2), "Selected: 2  ");
     Store(Setting::ViewDeleted, 0);  // the setting alone, without a rebuild
     EXPECT_EQ(StatusText(2), "Selected: 1  ");
+}
+
+TEST_F(FrameTest, EveryChangeOfTheSelectionIsCountedAgain) {
+    // Two selections of two rows each, starting at the same row: only the second names a
+    // document that exists. Names equal but for case keep history order.
+    const std::string gone = documents_.Path() + "Alpha\\Budget.xlsx";
+    ::CreateDirectoryA((documents_.Path() + "beta").c_str(), nullptr);
+    Open(Line(today_, gone) + Line(today_, gone) + Line(today_, Doc("beta\\budget.xlsx")));
+    ASSERT_EQ(Rows(), 3);
+    SelectRows({0, 1});
+    EXPECT_EQ(StatusText(2), "Selected: 1  ");
+    EXPECT_FALSE(Enabled(ID_FILE_OPEN));
+    SelectRows({0, 2});
+    EXPECT_EQ(StatusText(2), "Selected: 2  ");
+    EXPECT_TRUE(Enabled(ID_FILE_OPEN));
+    SelectRows({});
+    EXPECT_EQ(StatusText(2), "Selected: 0  ");
+    EXPECT_FALSE(Enabled(ID_FILE_OPEN));
+}
+
+TEST_F(FrameTest, TheTypeTabNamesTheExtensionAsTheFirstShownLineWritesIt) {
+    ShellTypes shell(nullptr);
+    const std::string upper = shell.ForExtension("DOCX").name;
+    const std::string lower = shell.ForExtension("docx").name;
+    ASSERT_NE(upper, lower) << "the shell names unknown types by the extension as written";
+
+    Store(Setting::FilterType, kAllDates);
+    Open(Line(today_ - 2, documents_.Path() + "Lost Thesis.DOCX") + Line(today_, Doc("2024 plan.docx")));
+    auto tabText = [&] {
+        char text[128] = {};
+        TCITEMA item{};
+        item.mask = TCIF_TEXT;
+        item.pszText = text;
+        item.cchTextMax = sizeof text;
+        ::SendMessageA(Tabs(), TCM_GETITEMA, 0, reinterpret_cast<LPARAM>(&item));
+        return std::string(text);
+    };
+    EXPECT_EQ(tabText(), upper) << "deleted documents shown: the missing document's line comes first";
+    EXPECT_EQ(Caption(), "Kestrum - [" + upper + "]");
+    Command(ID_VIEW_DELETED);
+    EXPECT_EQ(tabText(), lower);
+    EXPECT_EQ(Caption(), "Kestrum - [" + lower + "]");
+}
+
+TEST_F(FrameTest, AStoredSortKeyNamingNoColumnLeavesHistoryOrderAndNoMark) {
+    Store(Setting::FilesSort, 9);
+    Open(Line(today_, Doc("b.txt")) + Line(today_, Doc("a.txt")) + Line(today_, Doc("c.txt")));
+    EXPECT_EQ(Cell(0, kColumnName), "b.txt");
+    EXPECT_EQ(Cell(1, kColumnName), "a.txt");
+    EXPECT_EQ(Cell(2, kColumnName), "c.txt");
+    EXPECT_EQ(frame_->ListControl()->SortColumn().column, -1);
+    for (unsigned command : {ID_SORT_NAME, ID_SORT_FOLDER, ID_SORT_SIZE, ID_SORT_ACCESSED, ID_SORT_CREATED,
+                             ID_SORT_MODIFIED}) {
+        EXPECT_FALSE(Checked(command)) << command;
+    }
 }
 
 TEST_F(FrameTest, TheTimerRefreshesTheStatusBarAndPanesFitTheirTexts) {
