@@ -3,7 +3,7 @@
 set -euo pipefail
 
 packages=(cmake ninja-build g++ googletest g++-mingw-w64-x86-64-posix mingw-w64-tools binutils-mingw-w64-x86-64
-          wine wine64 xvfb xauth imagemagick)
+          wine wine64 xvfb xauth imagemagick nsis zip unzip)
 
 missing=()
 for package in "${packages[@]}"; do
