@@ -76,5 +76,6 @@ done
 echo "Kestrum recorded these openings in C:\\Kestrum\\Kestrum.dat:"
 cat "$history"
 sleep 1
-import -window root "$root/build/windows/demo.png"
+# The main window only, where its stored placement puts it.
+import -window root -crop 1100x640+40+30 +repage "$root/build/windows/demo.png"
 echo "A screenshot of the main window: build/windows/demo.png"

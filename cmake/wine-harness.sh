@@ -25,14 +25,21 @@ base_env() {
   export WINEARCH=win64
 }
 
+# Bumped whenever the template's making changes, so that older build trees make theirs anew.
+template_version=2
+
 make_template() {
-  [ -f "$template/.ready" ] && return 0
+  [ "$(cat "$template/.ready" 2>/dev/null)" = "$template_version" ] && return 0
   rm -rf "$template"
   base_env
   WINEPREFIX=$template wineboot -i </dev/null >/dev/null 2>&1 || true
   WINEPREFIX=$template wineserver -w </dev/null >/dev/null 2>&1
   [ -f "$template/system.reg" ] || { echo "wine-harness: wineboot failed for $template" >&2; exit 1; }
-  touch "$template/.ready"
+  # Debian's Wine loads only its bitmap fonts from its own font folder, not its TrueType ones:
+  # without Marlett the caption buttons show its letter codes ("0 1 r") in a fallback font,
+  # and without Tahoma dialogs use a bitmap font. Fonts in the prefix's own folder are loaded.
+  cp /usr/share/wine/fonts/*.ttf "$template/drive_c/windows/Fonts/" 2>/dev/null || true
+  echo "$template_version" >"$template/.ready"
 }
 
 free_display() {
