@@ -125,6 +125,13 @@
 // Main frame: the tray menu, the recent-documents popup's context menu and the frame's bars.
 #define IDR_TRAY_MENU        157
 #define IDR_POPUP_MENU       158
+
+// The recent-documents popup (resources/popup.rc).
+#define IDD_RECENT_POPUP 200
+#define IDC_POPUP_LIST 1041
+#define IDC_POPUP_SHOW 1420
+#define IDC_POPUP_HIDE 1421
+#define IDC_POPUP_HELP 1422
 #define IDC_TOOLBAR          59392
 #define IDC_STATUS_BAR       59393
 

@@ -88,6 +88,7 @@ const MessageMap& CFrameApplication::Map() const {
         route::Command<ID_FILE_EXIT, &CFrameApplication::OnExit>(),
         route::Command<ID_FILE_HIDE, &CFrameApplication::OnHide>(),
         route::Command<ID_TRAY_OPEN, &CFrameApplication::OnTrayOpen>(),
+        route::Command<ID_SERVICE_OPTIONS, &CFrameApplication::OnOptions>(),
         route::Command<ID_VIEW_TYPES_ALL, &CFrameApplication::OnToggleTypesAll>(),
         route::Command<ID_VIEW_DUPLICATES, &CFrameApplication::OnToggleDuplicates>(),
         route::Command<ID_VIEW_DELETED, &CFrameApplication::OnToggleDeleted>(),
@@ -147,7 +148,7 @@ LRESULT CFrameApplication::OnCreate(const CreateArgs&) {
     // (as under Wine), the pane keeps the width its template asks for, so nothing is cut off.
     filterPaneWidth_ = std::max(DialogUnitsToPixels(kFilterPaneWidthDu, true), WindowWidth(filter_.hwnd()));
     filter_.InitialiseFromSettings();
-    // The recent-documents popup and the tray icon are created here once they exist.
+    if (!CreatePopup()) return -1;
 
     CreateToolBar(Stored(Setting::ViewLarge));
     if (!ApplyLanguage(true)) return -1;
@@ -159,6 +160,7 @@ LRESULT CFrameApplication::OnCreate(const CreateArgs&) {
     ApplyColorScheme(EffectiveColorScheme(SettingsStore().ReadNumber(Setting::ViewInterfaceColors), theme_.IsThemed()));
 
     RegisterHotKeys();
+    AddTrayIcon();
     UpdateCaptionAndStatus();
     ::SetTimer(hwnd(), kStatusTimer, kStatusPeriodMs, nullptr);
     return 0;
@@ -166,6 +168,9 @@ LRESULT CFrameApplication::OnCreate(const CreateArgs&) {
 
 void CFrameApplication::OnDestroy() {
     ::KillTimer(hwnd(), kStatusTimer);
+    ::KillTimer(hwnd(), kTrayRetryTimer);
+    // An icon left behind would point the shell at a window that is gone.
+    tray_.Remove();
     ::UnregisterHotKey(hwnd(), kShowMainHotKey);
     ::UnregisterHotKey(hwnd(), kShowPopupHotKey);
     // The window would destroy its menu with itself; the menu object owns it.
@@ -175,13 +180,18 @@ void CFrameApplication::OnDestroy() {
 
 void CFrameApplication::RegisterHotKeys() {
     const SettingsStore store;
-    const auto registerKey = [&](int id, Setting key, Setting modifiers) {
-        const UINT code = store.ReadNumber(key) & 0xFFFF;
-        // A key taken by another program, or no key at all, leaves the command to the menus.
-        if (code != 0) ::RegisterHotKey(hwnd(), id, ToRegisterModifiers(store.ReadNumber(modifiers)), code);
-    };
-    registerKey(kShowMainHotKey, Setting::ShowMainVKey, Setting::ShowMainMod);
-    registerKey(kShowPopupHotKey, Setting::ShowTipVKey, Setting::ShowTipMod);
+    // At start-up a key taken by another program, or no key at all, leaves the command to the
+    // tray and the menus; the Options dialog reports a refused key when the user chooses it.
+    RegisterShowHotKey(kShowMainHotKey, store.ReadNumber(Setting::ShowMainVKey), store.ReadNumber(Setting::ShowMainMod));
+    RegisterShowHotKey(kShowPopupHotKey, store.ReadNumber(Setting::ShowTipVKey), store.ReadNumber(Setting::ShowTipMod));
+}
+
+bool CFrameApplication::RegisterShowHotKey(int id, unsigned keyCode, unsigned controlModifiers) {
+    if (!IsAlive()) return false;
+    ::UnregisterHotKey(hwnd(), id);
+    const UINT code = keyCode & 0xFFFF;
+    if (code == 0) return true;
+    return ::RegisterHotKey(hwnd(), id, ToRegisterModifiers(controlModifiers), code) != FALSE;
 }
 
 void CFrameApplication::LayoutPanes() {
@@ -215,6 +225,7 @@ void CFrameApplication::OnSize(const SizeArgs& args) {
 
 void CFrameApplication::OnTimer(const TimerArgs& args) {
     if (args.id == kStatusTimer) UpdateCaptionAndStatus();
+    if (args.id == kTrayRetryTimer) RetryTrayIcon();
 }
 
 // Minimising and the close box only hide the window: the program lives on in the notification
@@ -245,7 +256,7 @@ void CFrameApplication::OnSetFocus() {
 
 void CFrameApplication::OnHotKey(const HotKeyArgs& args) {
     if (args.id == kShowMainHotKey) ShowMainWindow();
-    // Hot key 1 shows the recent-documents popup once it exists.
+    if (args.id == kShowPopupHotKey) ShowRecentPopup();
 }
 
 LRESULT CFrameApplication::OnMeasureItem(const MeasureItemArgs& args) {
@@ -277,9 +288,6 @@ void CFrameApplication::OnRecentChanged() {
     if (rebuildAfterScan_) RebuildView();
 }
 
-// The tray icon reports here once it exists.
-LRESULT CFrameApplication::OnTrayNotify(const RawMessageArgs<WM_TRAY_NOTIFY>&) { return 0; }
-
 LRESULT CFrameApplication::OnShowHelpTopic(const RawMessageArgs<WM_SHOW_HELP_TOPIC>& args) {
     const char* topic = reinterpret_cast<const char*>(args.wParam);
     const std::string_view name = topic != nullptr ? topic : "";
@@ -306,7 +314,6 @@ void CFrameApplication::ShowMainWindow() {
 
 void CFrameApplication::OnExit() { SaveStateAndClose(); }
 void CFrameApplication::OnHide() { ::ShowWindow(hwnd(), SW_HIDE); }
-void CFrameApplication::OnTrayOpen() { ShowMainWindow(); }
 
 void CFrameApplication::SaveStateAndClose() {
     if (!IsAlive()) return;
@@ -325,6 +332,8 @@ void CFrameApplication::SaveStateAndClose() {
     ::SetMenu(hwnd(), nullptr);
     mainMenu_.Disable();
     DestroyToolBar();
-    // The tray icon is removed and the popup destroyed here once they exist.
+    tray_.Remove();
+    HideRecentPopup();
+    popup_.reset();
     Destroy();
 }

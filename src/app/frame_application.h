@@ -11,17 +11,20 @@
 
 #include "app/command_rules.h"
 #include "app/frame_texts.h"
+#include "app/tray_icon.h"
 #include "settings/settings_table.h"
 #include "panes/filter_pane.h"
 #include "framework/frame_window.h"
 #include "framework/message_args.h"
 #include "framework/win_handles.h"
 #include "panes/files_pane.h"
+#include "panes/popup_window.h"
 #include "ui/icon_toolbar.h"
 #include "ui/owner_draw_menu.h"
 #include "ui/theme_api.h"
 
 class DocumentListModel;
+struct OptionsActions;
 
 // The program's private messages to the main window (the watcher's WM_RECENT_CHANGED is
 // declared with the watcher).
@@ -97,12 +100,37 @@ public:
     // What the command rules read, for `command` (only the parts its rule needs).
     CommandSnapshot Snapshot(unsigned command);
 
+    // Asks for the password before the tray shows the window or its menu; true lets the user
+    // in. Without a prompt set, only a program without a password lets the user in.
+    void SetPasswordPrompt(std::function<bool(HWND owner)> prompt) { passwordPrompt_ = std::move(prompt); }
+    const TrayIcon& Tray() const { return tray_; }
+    // Registers hot key 0 (main window) or 1 (popup) anew; code 0 only unregisters. False when
+    // the system refused the key.
+    bool RegisterShowHotKey(int id, unsigned keyCode, unsigned controlModifiers);
+    // What the Options dialog's OK does besides storing settings: hot keys, language, autorun.
+    OptionsActions MakeOptionsActions();
+    // The recent-documents popup: placed at the bottom right of the work area and filled; false
+    // when it may not show (a password guards the main window, the window is up, the popup is
+    // already up or missing).
+    bool ShowRecentPopup();
+    void HideRecentPopup();
+    RECT GetHoverRect() const { return hoverRect_; }
+    RecentPopup* Popup() { return popup_ && popup_->IsAlive() ? popup_.get() : nullptr; }
+    // Who carries out the popup's document commands other than Open.
+    void SetDocumentCommandRunner(std::function<void(unsigned, const std::vector<std::string>&)> runner) {
+        documentCommand_ = std::move(runner);
+    }
+    // The message the shell broadcasts when its task bar (re)starts.
+    UINT TaskbarCreatedMessage() const { return taskbarCreated_; }
+
     // How help pages and web addresses are opened; the shell by default.
     void SetAddressOpener(std::function<bool(const std::string&)> opener) { openAddress_ = std::move(opener); }
 
 protected:
     const MessageMap& Map() const override;
     bool PreTranslateMessage(MSG& message) override;
+    // Catches the task bar's restart, a message whose number is known only at run time.
+    LRESULT DefaultProcedure(UINT message, WPARAM wParam, LPARAM lParam) override;
 
 private:
     LRESULT OnCreate(const CreateArgs& args);
@@ -123,9 +151,17 @@ private:
     LRESULT OnTrayNotify(const RawMessageArgs<WM_TRAY_NOTIFY>& args);
     LRESULT OnShowHelpTopic(const RawMessageArgs<WM_SHOW_HELP_TOPIC>& args);
 
+    static constexpr UINT_PTR kTrayRetryTimer = 7;  // runs only while the shell refuses the icon
+    bool CreatePopup();
+    void AddTrayIcon();
+    void RetryTrayIcon();
+    void ShowTrayMenu();
+    bool PasswordAllows(Setting guard);
+
     void OnExit();
     void OnHide();
     void OnTrayOpen();
+    void OnOptions();
     void OnToggleTypesAll();
     void OnToggleDuplicates();
     void OnToggleDeleted();
@@ -182,6 +218,13 @@ private:
     bool scanning_ = false;          // a scan of the Recent folder runs
     bool rebuildAfterScan_ = false;  // it recorded an opening
     std::function<bool(const std::string&)> openAddress_;
+    std::function<bool(HWND)> passwordPrompt_;
+    std::unique_ptr<RecentPopup> popup_;
+    RECT hoverRect_{};
+    std::function<void(unsigned, const std::vector<std::string>&)> documentCommand_;
+    TrayIcon tray_;
+    UINT taskbarCreated_ = 0;
+    int trayAttempt_ = 0;  // refused adds so far
 };
 
 // The main window when it exists and is alive, otherwise null.

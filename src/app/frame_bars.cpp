@@ -190,7 +190,7 @@ bool CFrameApplication::LoadTrayMenu(bool startup) {
 void CFrameApplication::ApplyColorScheme(int scheme) {
     SettingsStore().WriteNumber(Setting::ViewInterfaceColors, static_cast<std::uint32_t>(scheme));
     if (toolBar_) toolBar_->SetScheme(scheme);
-    // The recent-documents popup takes the scheme here once it exists.
+    if (RecentPopup* popup = Popup()) popup->SetColorScheme(scheme);
     filter_.ApplyColorScheme(scheme);
     mainMenu_.SetScheme(scheme);
     trayMenu_.SetScheme(scheme);

@@ -35,6 +35,10 @@ enum MessageTextId : unsigned {
     kMsgColumnModified = 3300,
     kMsgCannotSaveHistory = 3400,
     kMsgCannotReadHistory = 3500,
+    kMsgMainHotKeyTaken = 3710,
+    kMsgPopupHotKeyTaken = 3720,
+    kMsgHotKeyNeedsModifier = 3730,
+    kMsgCannotWriteAutorun = 3740,
 };
 
 // The English text of a message, or an empty view for an ID without one.

@@ -79,6 +79,15 @@ public:
     // old position of the row now at each position.
     void Sort(int column, bool ascending, std::vector<int>* newToOld = nullptr);
 
+    // The existing documents opened from `firstDay` to `lastDay`, each once at its first line
+    // in that range, in history order, with their type's image in RowImages. Reads only what
+    // was appended to the history since the last pass; rows and tabs are left as they are.
+    struct RecentDocument {
+        std::string path;
+        int image = -1;
+    };
+    std::vector<RecentDocument> RecentDocuments(int32_t firstDay, int32_t lastDay);
+
     // File status is kept for a few seconds; commands that change files forget it.
     void ForgetFileStatus() { status_.ForgetAll(); }
 

@@ -1,0 +1,307 @@
+// The recent-documents popup: filled from the parsed history the main window already holds,
+// hidden once the mouse has left it, and never ended like a dialog.
+#include "panes/popup_window.h"
+
+#include <commctrl.h>
+
+#include <algorithm>
+#include <utility>
+
+#include "framework/wait_cursor.h"
+#include "panes/system_date.h"
+#include "resource.h"
+#include "tracking/document_cells.h"
+#include "tracking/document_list_model.h"
+#include "ui/dialog_units.h"
+#include "ui/offscreen_canvas.h"
+#include "ui/owner_draw_menu.h"
+#include "ui/shell_open.h"
+#include "ui/window_utils.h"
+
+namespace {
+
+constexpr UINT_PTR kHoverTimer = 0;
+constexpr UINT kHoverPeriodMs = 300;
+constexpr DWORD kFadeMs = 300;
+constexpr int kButtonDu = 11;
+constexpr int kHoverMarginDu = 10;
+constexpr int kCaptionTextDu = 10;
+constexpr int kCaptionStripElement = 8;
+
+struct MenuIcon {
+    int command;
+    int icon;
+};
+constexpr MenuIcon kMenuIcons[] = {
+    {ID_POPUP_OPEN, IDI_OPEN},   {ID_POPUP_EXPLORE, IDI_EXPLORE}, {ID_POPUP_INFO, IDI_INFO},
+    {ID_POPUP_COPY, IDI_COPY},   {ID_POPUP_MOVE, IDI_MOVE},       {ID_POPUP_PRINT, IDI_PRINT},
+    {ID_POPUP_DELETE, IDI_DELETE},
+};
+
+}  // namespace
+
+RecentPopup::RecentPopup(DocumentListModel& model, PopupHost host)
+    : CDialog(IDD_RECENT_POPUP), model_(model), host_(std::move(host)) {
+    if (!host_.open) host_.open = &ShellOpen;
+}
+
+const MessageMap& RecentPopup::Map() const {
+    static constexpr MessageEntry kMessages[] = {
+        route::Message<WM_SIZE, &RecentPopup::OnSize>(),
+        route::Message<WM_TIMER, &RecentPopup::OnTimer>(),
+        route::Message<WM_PAINT, &RecentPopup::OnPaint>(),
+        route::Message<WM_ERASEBKGND, &RecentPopup::OnEraseBackground>(),
+        route::Message<WM_MEASUREITEM, &RecentPopup::OnMeasureItem>(),
+        route::Message<WM_DRAWITEM, &RecentPopup::OnDrawItem>(),
+    };
+    static constexpr NotifyEntry kNotifications[] = {
+        route::Notify<LVN_ITEMACTIVATE, IDC_POPUP_LIST, &RecentPopup::OnItemActivate>(),
+        route::Notify<NM_RCLICK, IDC_POPUP_LIST, &RecentPopup::OnRightClick>(),
+    };
+    static constexpr MessageMap kMap{.messages = kMessages, .notifications = kNotifications};
+    return kMap;
+}
+
+bool RecentPopup::CreatePopup() { return Create(nullptr); }
+
+bool RecentPopup::OnInitDialog() {
+    LOGFONTA font{};
+    ::GetObjectA(::GetStockObject(DEFAULT_GUI_FONT), sizeof font, &font);
+    font.lfWeight = FW_BOLD;
+    bold_.reset(::CreateFontIndirectA(&font));
+
+    help_.Subclass(Item(IDC_POPUP_HELP));
+    help_.SetIcon(7, IDI_HELP_BUTTON, false);
+    show_.Subclass(Item(IDC_POPUP_SHOW));
+    show_.SetIcon(3, IDI_SHOW_WINDOW, false);
+    hide_.Subclass(Item(IDC_POPUP_HIDE));
+    hide_.SetIcon(0, IDI_HIDE_POPUP, false);
+
+    list_.Setup(hwnd(), 0, 0, IDC_POPUP_LIST, LVS_NOCOLUMNHEADER | LVS_SHAREIMAGELISTS);
+    ListView_SetExtendedListViewStyleEx(list_.hwnd(), LVS_EX_TRACKSELECT | LVS_EX_ONECLICKACTIVATE | LVS_EX_UNDERLINEHOT,
+                                        LVS_EX_TRACKSELECT | LVS_EX_ONECLICKACTIVATE | LVS_EX_UNDERLINEHOT);
+    // The tips of cut names must show above the topmost popup.
+    if (const HWND tips = ListView_GetToolTips(list_.hwnd())) {
+        ::SetWindowPos(tips, HWND_TOPMOST, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);
+    }
+    RECT client{};
+    ::GetClientRect(list_.hwnd(), &client);
+    list_.AddColumn("", client.right - 2);
+    appIcon_.SetSize(16);
+    appIcon_.Add(IDR_MAINFRAME);
+    Layout();
+    return false;
+}
+
+void RecentPopup::Layout() {
+    if (!IsAlive()) return;
+    RECT client{};
+    ::GetClientRect(hwnd(), &client);
+    const int button = DialogUnitsToPixels(kButtonDu, true);
+    const int buttonHeight = DialogUnitsToPixels(kButtonDu, false);
+    const int ids[] = {IDC_POPUP_HELP, IDC_POPUP_SHOW, IDC_POPUP_HIDE};
+    for (int i = 0; i < 3; ++i) {
+        ::MoveWindow(Item(ids[i]), client.right - (3 - i) * button, 0, button, buttonHeight, TRUE);
+    }
+    ::MoveWindow(list_.hwnd(), 0, buttonHeight, client.right, std::max(0L, client.bottom - buttonHeight), TRUE);
+    RECT listClient{};
+    ::GetClientRect(list_.hwnd(), &listClient);
+    ListView_SetColumnWidth(list_.hwnd(), 0, std::max(0L, listClient.right - 2));
+    ::InvalidateRect(hwnd(), nullptr, TRUE);
+}
+
+void RecentPopup::OnSize(const SizeArgs&) { Layout(); }
+
+void RecentPopup::OnPaint() {
+    PAINTSTRUCT paint{};
+    const HDC screen = ::BeginPaint(hwnd(), &paint);
+    RECT client{};
+    ::GetClientRect(hwnd(), &client);
+    const int button = DialogUnitsToPixels(kButtonDu, true);
+    RECT strip{0, 0, client.right - 3 * button - 1, DialogUnitsToPixels(kButtonDu, false) - 1};
+    if (strip.right > strip.left && strip.bottom > strip.top) {
+        OffscreenCanvas canvas(screen, strip.right, strip.bottom);
+        if (canvas) {
+            const HDC dc = canvas.Dc();
+            painter_.DrawElement(dc, &strip, kCaptionStripElement, scheme_);
+            const int iconTop = std::max(0, static_cast<int>(strip.bottom - appIcon_.Size()) / 2);
+            appIcon_.Draw(dc, 0, true, DialogUnitsToPixels(1, true), iconTop, ::GetSysColor(COLOR_BTNFACE));
+            const HGDIOBJ oldFont = ::SelectObject(dc, bold_.get());
+            ::SetBkMode(dc, TRANSPARENT);
+            ::SetTextColor(dc, ::GetSysColor(COLOR_BTNTEXT));
+            RECT text = strip;
+            text.left = DialogUnitsToPixels(kCaptionTextDu, true);
+            const char caption[] = "Kestrum 2.1";
+            ::DrawTextA(dc, caption, -1, &text, DT_SINGLELINE | DT_VCENTER | DT_END_ELLIPSIS | DT_NOPREFIX);
+            ::SelectObject(dc, oldFont);
+            canvas.CopyTo(screen, 0, 0);
+        }
+    }
+    ::EndPaint(hwnd(), &paint);
+}
+
+void RecentPopup::Fill(int days) {
+    if (!IsAlive() || days <= 0) return;
+    const int32_t today = LocalToday();
+    std::vector<DocumentListModel::RecentDocument> documents = model_.RecentDocuments(today - days, today);
+    const HWND list = list_.hwnd();
+    ::SendMessageA(list, WM_SETREDRAW, FALSE, 0);
+    ListView_DeleteAllItems(list);
+    paths_.clear();
+    // The model's icons, one per document type, are shared for the whole run: the shell is
+    // not asked again for every show.
+    ListView_SetImageList(list, model_.RowImages(), LVSIL_SMALL);
+    paths_.reserve(documents.size());
+    for (auto& document : documents) {
+        std::string name = SplitNameAndFolder(document.path).name;
+        LVITEMA item{};
+        item.mask = LVIF_TEXT | LVIF_IMAGE;
+        item.iItem = static_cast<int>(paths_.size());
+        item.pszText = name.data();
+        item.iImage = document.image;
+        if (ListView_InsertItem(list, &item) < 0) continue;
+        paths_.push_back(std::move(document.path));
+    }
+    ::SendMessageA(list, WM_SETREDRAW, TRUE, 0);
+    if (!paths_.empty()) {
+        ::SetFocus(list);
+        list_.SelectAll(false);
+        list_.Select(static_cast<int>(paths_.size()) - 1, true, true);
+    }
+}
+
+void RecentPopup::ShowOnTop() {
+    if (!IsAlive()) return;
+    ::SetWindowPos(hwnd(), HWND_TOPMOST, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE | SWP_SHOWWINDOW);
+    ::UpdateWindow(hwnd());
+    // The mouse is watched only while the popup is up: a hidden popup costs nothing.
+    ::SetTimer(hwnd(), kHoverTimer, kHoverPeriodMs, nullptr);
+}
+
+void RecentPopup::Hide() {
+    if (!IsAlive()) return;
+    ::KillTimer(hwnd(), kHoverTimer);
+    if (!::IsWindowVisible(hwnd())) return;
+    if (host_.animateHide && host_.animateHide()) {
+        animator_.Animate(hwnd(), kFadeMs, AW_HIDE | AW_BLEND);
+    } else {
+        ::ShowWindow(hwnd(), SW_HIDE);
+    }
+}
+
+void RecentPopup::OnTimer(const TimerArgs& args) {
+    if (args.id != kHoverTimer) return;
+    RECT around{};
+    ::GetWindowRect(hwnd(), &around);
+    ::InflateRect(&around, DialogUnitsToPixels(kHoverMarginDu, true), DialogUnitsToPixels(kHoverMarginDu, false));
+    POINT cursor{};
+    ::GetCursorPos(&cursor);
+    const RECT hover = host_.hoverRect ? host_.hoverRect() : RECT{};
+    if (::PtInRect(&around, cursor) || ::PtInRect(&hover, cursor)) return;
+    Hide();
+}
+
+std::vector<std::string> RecentPopup::SelectedPaths() const {
+    std::vector<std::string> paths;
+    for (const int row : list_.SelectedRows()) {
+        if (row >= 0 && static_cast<size_t>(row) < paths_.size()) paths.push_back(paths_[static_cast<size_t>(row)]);
+    }
+    return paths;
+}
+
+bool RecentPopup::HasSelection() const { return IsAlive() && list_.SelectedIndex() >= 0; }
+
+bool RecentPopup::HasSingleSelection() const {
+    return IsAlive() && ListView_GetSelectedCount(list_.hwnd()) == 1;
+}
+
+void RecentPopup::Open() {
+    for (const std::string& path : SelectedPaths()) {
+        WaitCursor wait;
+        host_.open(hwnd(), path);
+    }
+}
+
+bool RecentPopup::RunCommand(unsigned command) {
+    switch (command) {
+        case ID_POPUP_OPEN:
+            Open();
+            return true;
+        case ID_POPUP_EXPLORE:
+        case ID_POPUP_INFO:
+        case ID_POPUP_COPY:
+        case ID_POPUP_MOVE:
+        case ID_POPUP_PRINT:
+        case ID_POPUP_DELETE: {
+            const std::vector<std::string> paths = SelectedPaths();
+            if (!paths.empty() && host_.runCommand) host_.runCommand(command, paths);
+            return true;
+        }
+        default:
+            return false;
+    }
+}
+
+bool RecentPopup::ExecuteCommand(unsigned id) {
+    switch (id) {
+        case IDC_POPUP_SHOW:
+            if (host_.showMainWindow) host_.showMainWindow();
+            return true;
+        case IDC_POPUP_HIDE:
+            Hide();
+            return true;
+        case IDC_POPUP_HELP:
+            return true;
+        default:
+            // Only the context menu's commands; IDOK and IDCANCEL never end the popup.
+            return RunCommand(id) || id == IDOK || id == IDCANCEL;
+    }
+}
+
+bool RecentPopup::PreTranslateMessage(MSG& message) {
+    if (message.message != WM_KEYDOWN) return false;
+    if (message.wParam == VK_RETURN) {
+        // Taken here, so the dialog manager does not turn the same key into OK and open the
+        // document a second time.
+        if (HasSingleSelection()) Open();
+        return true;
+    }
+    if (message.wParam == VK_ESCAPE) {
+        Hide();
+        return true;
+    }
+    return false;
+}
+
+LRESULT RecentPopup::OnItemActivate() {
+    if (HasSelection()) Open();
+    return 0;
+}
+
+LRESULT RecentPopup::OnRightClick() {
+    OwnerDrawMenu menu;
+    if (!menu.Load(IDR_POPUP_MENU)) return 0;
+    menu.Enable();
+    for (const MenuIcon& icon : kMenuIcons) menu.AddImage(icon.command, icon.icon);
+    menu.SetScheme(scheme_);
+    POINT at{};
+    ::GetCursorPos(&at);
+    TrackMenuAt(at.x, at.y, list_.hwnd(), menu.Handle(), true);
+    return 0;
+}
+
+// The context menu is owner-drawn; the caption buttons draw themselves when told.
+LRESULT RecentPopup::OnMeasureItem(const MeasureItemArgs& args) {
+    return args.item.CtlType == ODT_MENU && OwnerDrawMenu::MeasureAnyItem(&args.item) ? TRUE : FALSE;
+}
+
+LRESULT RecentPopup::OnDrawItem(const DrawItemArgs& args) {
+    if (args.item.CtlType == ODT_MENU) return OwnerDrawMenu::DrawAnyItem(&args.item) ? TRUE : FALSE;
+    return ::SendMessageA(args.item.hwndItem, Reflected(WM_DRAWITEM), args.control, reinterpret_cast<LPARAM>(&args.item));
+}
+
+void RecentPopup::SetColorScheme(int scheme) {
+    if (!IsAlive()) return;
+    scheme_ = scheme;
+    ::InvalidateRect(hwnd(), nullptr, TRUE);
+}
