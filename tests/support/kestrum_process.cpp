@@ -61,6 +61,10 @@ bool KestrumProcess::ExitWithin(std::chrono::milliseconds limit) {
     return ::WaitForSingleObject(process_.hProcess, static_cast<DWORD>(limit.count())) == WAIT_OBJECT_0;
 }
 
+bool KestrumProcess::EndedWithin(std::chrono::milliseconds limit) const {
+    return started_ && ::WaitForSingleObject(process_.hProcess, static_cast<DWORD>(limit.count())) == WAIT_OBJECT_0;
+}
+
 std::string KestrumProcess::HistoryPath() const { return exe_.substr(0, exe_.size() - 3) + "dat"; }
 
 }  // namespace testsupport

@@ -24,6 +24,9 @@ public:
     // Ends the program with its Exit command; true when the process ended within `limit`.
     bool ExitWithin(std::chrono::milliseconds limit);
     std::string HistoryPath() const;
+    // True when the process ended by itself within `limit`.
+    bool EndedWithin(std::chrono::milliseconds limit) const;
+    DWORD ProcessId() const { return process_.dwProcessId; }
 
 private:
     std::string exe_;
