@@ -25,7 +25,9 @@ constexpr int kDefaultDays = 3;
 std::uint32_t Number(Setting setting) { return SettingsStore().ReadNumber(setting); }
 void Store(Setting setting, std::uint32_t value) { SettingsStore().WriteNumber(setting, value); }
 
-// Pages paint over the sheet's background; the system's own brush is shared and never freed.
+// A page's own background; the system's brush is shared and never freed. The controls keep
+// their default colours, so that where visual styles give the page the tab's texture the
+// labels and boxes take it too instead of standing on grey patches.
 HBRUSH ButtonFaceBrush(HDC dc) {
     ::SetBkColor(dc, ::GetSysColor(COLOR_BTNFACE));
     return ::GetSysColorBrush(COLOR_BTNFACE);
@@ -60,8 +62,6 @@ const MessageMap& CDialogOptMain::Map() const {
     static constexpr MessageEntry kMessages[] = {
         route::Message<WM_HSCROLL, &CDialogOptMain::OnScroll>(),
         route::Message<WM_CTLCOLORDLG, &CDialogOptMain::OnColor>(),
-        route::Message<WM_CTLCOLORSTATIC, &CDialogOptMain::OnColor>(),
-        route::Message<WM_CTLCOLORBTN, &CDialogOptMain::OnColor>(),
     };
     static constexpr CommandEntry kCommands[] = {
         route::Command<IDC_GENERAL_TRAY, &CDialogOptMain::OnTrayClicked>(),
@@ -152,7 +152,6 @@ CDialogOptHotKeys::CDialogOptHotKeys(const OptionsActions& actions) : CPropertyP
 const MessageMap& CDialogOptHotKeys::Map() const {
     static constexpr MessageEntry kMessages[] = {
         route::Message<WM_CTLCOLORDLG, &CDialogOptHotKeys::OnColor>(),
-        route::Message<WM_CTLCOLORSTATIC, &CDialogOptHotKeys::OnColor>(),
     };
     static constexpr MessageMap kMap{.messages = kMessages};
     return kMap;
@@ -225,7 +224,6 @@ CDialogOptLang::CDialogOptLang(const OptionsActions& actions) : CPropertyPage(ID
 const MessageMap& CDialogOptLang::Map() const {
     static constexpr MessageEntry kMessages[] = {
         route::Message<WM_CTLCOLORDLG, &CDialogOptLang::OnColor>(),
-        route::Message<WM_CTLCOLORSTATIC, &CDialogOptLang::OnColor>(),
     };
     static constexpr CommandEntry kCommands[] = {
         route::Command<IDC_LANGUAGE_HOWTO, &CDialogOptLang::OnHowTo>(),

@@ -137,6 +137,40 @@ TEST_F(TrayFrameTest, ClicksOnTheIcon) {
     }
 }
 
+TEST_F(TrayFrameTest, RightClickOpensTheTrayMenuWithOpenAsDefaultOnlyWhileHidden) {
+    Open(Line(today_, Doc("a.txt")));
+    // The menu runs its own loop on this thread; a helper closes it once it is up.
+    const DWORD process = ::GetCurrentProcessId();
+    auto closer = std::async(std::launch::async, [process] {
+        for (int i = 0; i < 300; ++i) {
+            HWND menu = nullptr;
+            while ((menu = ::FindWindowExA(nullptr, menu, "#32768", nullptr)) != nullptr) {
+                DWORD owner = 0;
+                ::GetWindowThreadProcessId(menu, &owner);
+                if (owner == process && ::IsWindowVisible(menu)) {
+                    ::PostMessageA(menu, WM_KEYDOWN, VK_ESCAPE, 0);
+                    return true;
+                }
+            }
+            ::Sleep(10);
+        }
+        return false;
+    });
+    Tray(WM_RBUTTONDOWN);
+    EXPECT_TRUE(closer.get()) << "the menu came up";
+    EXPECT_EQ(::GetMenuDefaultItem(::GetSubMenu(frame_->TrayMenu(), 0), TRUE, 0), 0u) << "Open, drawn bold";
+
+    // While the window is up the right click does nothing.
+    frame_->ShowMainWindow();
+    auto none = std::async(std::launch::async, [process] {
+        ::Sleep(500);
+        return ::FindWindowExA(nullptr, nullptr, "#32768", nullptr);
+    });
+    Tray(WM_RBUTTONDOWN);
+    const HWND menu = none.get();
+    EXPECT_TRUE(menu == nullptr || !::IsWindowVisible(menu));
+}
+
 TEST_F(TrayFrameTest, WithoutAPromptAPasswordKeepsTheWindowHidden) {
     Store(Setting::MainShow, 1);
     SettingsStore().WriteText(Setting::Pass, "secret");
