@@ -9,12 +9,14 @@
 #include <vector>
 
 #include "framework/win_handles.h"
+#include "settings/settings_store.h"
 
 inline constexpr char kTestBranch[] = "Software\\Quillon Works\\Kestrum";
 
 // Removes the settings branch with everything in it; true when it is gone.
 inline bool DeleteSettingsBranch() {
     const LONG result = ::RegDeleteTreeA(HKEY_CURRENT_USER, kTestBranch);
+    SettingsStore::ForgetHeldValues();
     return result == ERROR_SUCCESS || result == ERROR_FILE_NOT_FOUND;
 }
 
@@ -32,6 +34,7 @@ inline UniqueRegKey CreateRawKey(HKEY root, const std::string& path) {
 inline bool SetRaw(HKEY root, const std::string& path, const std::string& name, DWORD type, const void* data,
                    std::size_t size) {
     const UniqueRegKey key = CreateRawKey(root, path);
+    SettingsStore::ForgetHeldValues();
     return key && ::RegSetValueExA(key.get(), name.c_str(), 0, type, static_cast<const BYTE*>(data),
                                    static_cast<DWORD>(size)) == ERROR_SUCCESS;
 }
