@@ -5,6 +5,7 @@
 #include <windows.h>
 
 #include <cstdint>
+#include <cstring>
 #include <string>
 #include <vector>
 
@@ -75,4 +76,10 @@ inline std::string RawText(const RawValue& value) {
     std::string text(value.data.begin(), value.data.end());
     while (!text.empty() && text.back() == '\0') text.pop_back();
     return text;
+}
+
+inline std::uint32_t RawNumber(const RawValue& value) {
+    std::uint32_t number = 0;
+    if (value.data.size() == sizeof number) std::memcpy(&number, value.data.data(), sizeof number);
+    return number;
 }
