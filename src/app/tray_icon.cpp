@@ -48,6 +48,8 @@ bool TrayIcon::Remove() {
 
 bool TrayIcon::AddAgain() {
     if (!requested_) return false;
-    added_ = shell_(NIM_ADD, &record_) != FALSE;
+    // The announcement also comes while the icon is still there (a display change); an add is
+    // then refused, and an update of the same record tells that the icon stands.
+    added_ = shell_(NIM_ADD, &record_) != FALSE || shell_(NIM_MODIFY, &record_) != FALSE;
     return added_;
 }

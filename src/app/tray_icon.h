@@ -23,8 +23,8 @@ public:
     bool Add(HWND owner, UINT message, std::string_view tip, HICON icon);
     // Takes the icon out; false when it was not added.
     bool Remove();
-    // The shell's task bar started anew and knows no icon: adds the last record again. False
-    // when no add was ever asked for or the shell refused it.
+    // The shell's task bar announced itself: adds the last record again (or finds it still
+    // there). False when no add was ever asked for or the shell has no icon.
     bool AddAgain();
 
     bool IsAdded() const { return added_; }

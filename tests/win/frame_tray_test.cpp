@@ -36,12 +36,14 @@ class TrayFrameTest : public testing::Test {
 protected:
     void SetUp() override {
         ::RegDeleteTreeA(HKEY_CURRENT_USER, kBranch);
+        SettingsStore::ForgetHeldValues();
         language_.SetProgramFolder(languages_.Path());
         today_ = TodayDayNumber();
     }
     void TearDown() override {
         frame_.reset();
         ::RegDeleteTreeA(HKEY_CURRENT_USER, kBranch);
+        SettingsStore::ForgetHeldValues();
         ::DeleteFileA(HistoryPath().c_str());
     }
     static std::string HistoryPath() {

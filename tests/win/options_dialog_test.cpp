@@ -34,6 +34,7 @@ class OptionsTest : public testing::Test {
 protected:
     void SetUp() override {
         ::RegDeleteTreeA(HKEY_CURRENT_USER, kBranch);
+        SettingsStore::ForgetHeldValues();
         language_.SetProgramFolder(languages_.Path());
         actions_.writeAutorun = [this](bool on) {
             autorunWrites_.push_back(on);
@@ -48,6 +49,7 @@ protected:
     void TearDown() override {
         dialog_.reset();
         ::RegDeleteTreeA(HKEY_CURRENT_USER, kBranch);
+        SettingsStore::ForgetHeldValues();
     }
     void OpenDialog() {
         dialog_ = std::make_unique<CDialogOptSheet>(actions_);

@@ -15,12 +15,13 @@ struct FakeShell {
     std::vector<DWORD> operations;
     std::vector<NOTIFYICONDATAA> records;
     BOOL answer = TRUE;
+    BOOL modifyAnswer = FALSE;
 
     TrayIcon::ShellCall Call() {
         return [this](DWORD operation, NOTIFYICONDATAA* record) {
             operations.push_back(operation);
             records.push_back(*record);
-            return answer;
+            return operation == NIM_MODIFY ? modifyAnswer : answer;
         };
     }
 };
@@ -97,9 +98,22 @@ TEST(TrayIcon, RefusedAddLeavesItOutUntilTheShellAccepts) {
     EXPECT_TRUE(icon.AddAgain());
     EXPECT_TRUE(icon.IsAdded());
     // The same record every time.
-    ASSERT_EQ(shell.records.size(), 3u);
-    EXPECT_EQ(std::string(shell.records[2].szTip), "Kestrum");
-    EXPECT_EQ(shell.records[2].cbSize, shell.records[0].cbSize);
+    ASSERT_EQ(shell.operations, (std::vector<DWORD>{NIM_ADD, NIM_ADD, NIM_MODIFY, NIM_ADD}));
+    EXPECT_EQ(std::string(shell.records[3].szTip), "Kestrum");
+    EXPECT_EQ(shell.records[3].cbSize, shell.records[0].cbSize);
+}
+
+TEST(TrayIcon, AnnouncedTaskBarThatStillHoldsTheIconKeepsIt) {
+    FakeShell shell;
+    TrayIcon icon(shell.Call());
+    ASSERT_TRUE(icon.Add(nullptr, kCallback, "Kestrum", SomeIcon()));
+    shell.answer = FALSE;       // an add of an icon that is there is refused
+    shell.modifyAnswer = TRUE;  // but it can be updated
+    EXPECT_TRUE(icon.AddAgain());
+    EXPECT_TRUE(icon.IsAdded());
+    shell.modifyAnswer = FALSE;
+    EXPECT_FALSE(icon.AddAgain()) << "neither added nor there";
+    EXPECT_FALSE(icon.IsAdded());
 }
 
 }  // namespace
