@@ -31,7 +31,7 @@ wine reg add "$branch" /v ShowIntro /t REG_DWORD /d 0 /f >/dev/null 2>&1
 ticks() { awk '{ print $14 + $15 }' "/proc/$1/stat"; }
 server_pid() {
   local pid
-  for pid in $(pgrep -x wineserver); do
+  for pid in $(pgrep wineserver); do
     tr '\0' '\n' <"/proc/$pid/environ" 2>/dev/null | grep -qx "WINEPREFIX=$WINEPREFIX" && { echo "$pid"; return; }
   done
 }
