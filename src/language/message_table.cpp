@@ -51,6 +51,8 @@ static_assert(std::is_sorted(std::begin(kMessages), std::end(kMessages),
 
 }  // namespace
 
+unsigned LastBuiltInMessageId() { return std::end(kMessages)[-1].first; }
+
 std::string_view BuiltInMessageText(unsigned id) {
     const auto found = std::lower_bound(std::begin(kMessages), std::end(kMessages), id,
                                         [](const auto& entry, unsigned key) { return entry.first < key; });

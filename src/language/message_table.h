@@ -41,6 +41,9 @@ enum MessageTextId : unsigned {
     kMsgCannotWriteAutorun = 3740,
 };
 
+// The highest message ID that has a built-in text.
+unsigned LastBuiltInMessageId();
+
 // The English text of a message, or an empty view for an ID without one.
 std::string_view BuiltInMessageText(unsigned id);
 

@@ -14,8 +14,7 @@ namespace {
 // Values longer than this are cut, as every reader of these files does.
 constexpr DWORD kReadBufferSize = 1024;
 
-// The highest message number the selection of a language walks, and the translator entries.
-constexpr unsigned kLastMessageId = 3500;
+// The translator entries.
 constexpr unsigned kTranslatorEntries = 3;
 
 }  // namespace
@@ -38,7 +37,7 @@ bool UiLanguage::SetLanguage(std::string_view name) {
     read_.clear();
     // The template always holds the built-in texts; with the language "english" it is the file
     // read, so it is completed before anything is looked up.
-    for (unsigned id = 0; id <= kLastMessageId; ++id) {
+    for (unsigned id = 0; id <= LastBuiltInMessageId(); ++id) {
         const std::string_view english = BuiltInMessageText(id);
         if (!english.empty()) WriteTemplate(kCommonSection, {}, static_cast<int>(id), english);
     }
