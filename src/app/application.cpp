@@ -8,6 +8,7 @@
 #include "app/instance_marker.h"
 #include "settings/settings_store.h"
 #include "settings/window_placement.h"
+#include "language/language_keys.h"
 #include "language/message_text.h"
 #include "ui/window_utils.h"
 
@@ -29,8 +30,7 @@ bool CApplication::Start() {
     const SettingsStore settings;
     ApplyAutorunAtStartup(ProgramAutorunEntry(), settings.ReadFlag(Setting::Autoload));
 
-    std::string language = settings.ReadText(Setting::Lang);
-    language_.SetLanguage(language.empty() ? "english" : language);
+    language_.SetLanguage(UsableLanguageName(settings.ReadText(Setting::Lang)));
     SetCurrentLanguage(&language_);
 
     // The password prompt at launch comes here once it exists.
