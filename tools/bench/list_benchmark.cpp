@@ -21,7 +21,7 @@
 #include "framework/win_handles.h"
 #include "framework/window.h"
 #include "panes/files_pane.h"
-#include "tracking/document_list_model.h"
+#include "tracking/system_document_list_model.h"
 #include "tracking/history_line.h"
 #include "text/ole_date.h"
 #include "tracking/recent_watcher.h"
@@ -52,12 +52,12 @@ public:
         return pane_.CreatePane(hwnd());
     }
     bool RebuildView() override {
-        if (!model_.BuildTabs(filter)) return false;
+        if (!pane_.BuildTabs(filter)) return false;
         pane_.ShowTabs();
         return FillList(SettingsStore().ReadNumber(Setting::ViewTypesAll) ? -1 : tab);
     }
     bool FillList(int which) override {
-        const bool filled = model_.Fill(filter, which, false);
+        const bool filled = pane_.Fill(filter, which, false);
         pane_.ListControl()->ShowRows();
         pane_.ListControl()->SortByStoredKey();
         if (model_.RowCount() > 0) pane_.ListControl()->Select(0);
@@ -139,7 +139,7 @@ struct Figures {
 // One pass over every stage with a new model and window, as the program does at its start.
 Figures Measure(const std::string& root, int32_t today) {
     const SettingsStore settings;
-    DocumentListModel model;
+    DocumentListModel model = MakeSystemDocumentListModel();
     BenchFrame frame(model);
     if (!frame.Open()) {
         std::fprintf(stderr, "cannot open the benchmark window\n");
