@@ -9,7 +9,7 @@
 #include "framework/application.h"
 #include "framework/com_ptr.h"
 #include "language/ui_language.h"
-#include "tracking/document_list_model.h"
+#include "tracking/system_document_list_model.h"
 
 class CFrameApplication;
 
@@ -30,5 +30,5 @@ protected:
 private:
     std::optional<ComInit> com_;
     UiLanguage language_;
-    DocumentListModel model_;
+    DocumentListModel model_ = MakeSystemDocumentListModel();
 };

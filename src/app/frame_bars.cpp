@@ -187,8 +187,8 @@ void CFrameApplication::ApplyColorScheme(int scheme) {
 std::string CFrameApplication::SelectedTabTypeName() const {
     if (!files_.IsAlive()) return {};
     const int tab = files_.SelectedTab();
-    if (tab < 0 || static_cast<std::size_t>(tab) >= model_.TabCount() || tab >= files_.TabCount()) return {};
-    return model_.TabTypeName(static_cast<std::size_t>(tab));
+    if (tab >= files_.TabCount()) return {};
+    return files_.TabTypeName(tab);
 }
 
 void CFrameApplication::UpdateCaptionAndStatus() {

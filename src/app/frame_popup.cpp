@@ -25,7 +25,7 @@ bool CFrameApplication::CreatePopup() {
         if (documentCommand_) documentCommand_(command, paths);
     };
     host.animateHide = [] { return SettingsStore().ReadNumber(Setting::TrayAnim) != 0; };
-    popup_ = std::make_unique<RecentPopup>(model_, std::move(host));
+    popup_ = std::make_unique<RecentPopup>(model_, files_.Images(), std::move(host));
     return popup_->CreatePopup();
 }
 

@@ -38,7 +38,7 @@ bool CFrameApplication::RebuildView() {
     // The position carries over to the new tabs, not the document type.
     const int position = std::max(files_.SelectedTab(), 0);
     const std::optional<DateFilter> dates = filter_.CurrentDateFilter();
-    if (!dates || !model_.BuildTabs(*dates)) return false;
+    if (!dates || !files_.BuildTabs(*dates)) return false;
     files_.ShowTabs();
     const int tab = std::min(position, files_.TabCount() - 1);
     if (tab >= 0) files_.SelectTab(tab);
@@ -56,7 +56,7 @@ bool CFrameApplication::FillList(int tab) {
 
     const std::optional<DateFilter> dates = filter_.CurrentDateFilter();
     if (!dates) return false;
-    const bool filled = model_.Fill(*dates, tab, false);
+    const bool filled = files_.Fill(*dates, tab, false);
     selectionStale_ = true;
     list->ShowRows();
     list->SortByStoredKey();
@@ -71,7 +71,7 @@ bool CFrameApplication::ClearCurrentView() {
     const WaitCursor wait;
     const int tab = Stored(Setting::ViewTypesAll) ? -1 : files_.SelectedTab();
     const std::optional<DateFilter> dates = filter_.CurrentDateFilter();
-    return dates && model_.Fill(*dates, tab, true);
+    return dates && files_.Fill(*dates, tab, true);
 }
 
 bool CFrameApplication::HasSelectedDocuments(bool includeMissing) const {

@@ -6,8 +6,10 @@
 
 #include "settings/column_width_rules.h"
 #include "settings/settings_store.h"
+#include "framework/wait_cursor.h"
 #include "language/message_table.h"
 #include "language/message_text.h"
+#include "panes/document_images.h"
 #include "resource.h"
 #include "tracking/document_list_model.h"
 #include "tracking/recent_folder.h"
@@ -22,23 +24,22 @@ constexpr unsigned kOpenCommand = 57601;
 
 }  // namespace
 
-CFilesListCtrl::CFilesListCtrl(DocumentListModel& model) : model_(model) {}
+CFilesListCtrl::CFilesListCtrl(DocumentListModel& model, DocumentImages& images) : model_(model), images_(images) {}
 
 CFilesListCtrl::~CFilesListCtrl() { watcher_.Stop(); }
 
 bool CFilesListCtrl::Attach(HWND pane, HWND mainWindow, std::function<void()> onAppended) {
     mainWindow_ = mainWindow;
     if (!Setup(pane, IDI_SORT_ASCENDING, IDI_SORT_DESCENDING, kControlId, LVS_OWNERDATA)) return false;
-    // The model owns the icons (the tab strip shows them too): the list must not destroy them.
+    // The pane owns the icons (the tab strip shows them too): the list must not destroy them.
     ::SetWindowLongPtrA(hwnd(), GWL_STYLE, ::GetWindowLongPtrA(hwnd(), GWL_STYLE) | LVS_SHAREIMAGELISTS);
-    ::SendMessageA(hwnd(), LVM_SETIMAGELIST, LVSIL_SMALL, reinterpret_cast<LPARAM>(model_.RowImages()));
+    ::SendMessageA(hwnd(), LVM_SETIMAGELIST, LVSIL_SMALL, reinterpret_cast<LPARAM>(images_.List()));
     const SettingsStore settings;
     for (int column = 0; column < kColumnCount; ++column) {
         std::string heading = MessageText(kColumnHeadings[column]);
         if (column == kColumnSize) heading += " (KB)";
         AddColumn(heading, ColumnWidthFromStored(settings.ReadNumber(kColumnWidths[column])));
     }
-    model_.SetScanner(&scanner_);
     appender_ = std::make_unique<HistoryAppender>(model_.History(), scanner_, hwnd(), std::move(onAppended));
     if (!scanner_.Attach(RecentFolderPath())) return false;
     watcher_.Start(mainWindow, scanner_.Folder());
@@ -72,6 +73,7 @@ int CFilesListCtrl::ColumnWidth(int column) const {
 }
 
 bool CFilesListCtrl::SortOwnerData(int column, bool ascending, std::vector<int>& newToOld) {
+    const WaitCursor wait;
     model_.Sort(column, ascending, &newToOld);
     ::InvalidateRect(hwnd(), nullptr, FALSE);
     return true;
@@ -94,7 +96,7 @@ bool CFilesListCtrl::OnListNotify(NMHDR& header, LRESULT& result) {
                 cellBuffer_ = model_.CellText(static_cast<size_t>(item.iItem), item.iSubItem);
                 item.pszText = cellBuffer_.data();
             }
-            if (item.mask & LVIF_IMAGE) item.iImage = model_.RowImage(static_cast<size_t>(item.iItem));
+            if (item.mask & LVIF_IMAGE) item.iImage = images_.ForRow(model_, static_cast<size_t>(item.iItem));
             result = 0;
             return true;
         }

@@ -13,13 +13,15 @@
 #include "tracking/recent_watcher.h"
 #include "ui/sort_list_ctrl.h"
 
+class DocumentImages;
 class DocumentListModel;
 
 class CFilesListCtrl : public SortListCtrl {
 public:
     static constexpr UINT kControlId = 1032;
 
-    explicit CFilesListCtrl(DocumentListModel& model);
+    // The row icons come from `images`, which the pane shares with its tab strip.
+    CFilesListCtrl(DocumentListModel& model, DocumentImages& images);
     // Stops the watcher before the window goes.
     ~CFilesListCtrl() override;
 
@@ -51,6 +53,7 @@ protected:
 
 private:
     DocumentListModel& model_;
+    DocumentImages& images_;
     HWND mainWindow_ = nullptr;
     RecentScanner scanner_;
     RecentWatcher watcher_;

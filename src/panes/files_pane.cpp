@@ -22,7 +22,7 @@ constexpr int kGap = 2;
 }  // namespace
 
 CDialogFiles::CDialogFiles(DocumentListModel& model, FilesPaneHost& host)
-    : CDialog(IDD_FILES_PANE), model_(model), host_(host), list_(model) {}
+    : CDialog(IDD_FILES_PANE), model_(model), host_(host), list_(model, images_) {}
 
 const MessageMap& CDialogFiles::Map() const {
     static constexpr MessageEntry kMessages[] = {route::Message<WM_SIZE, &CDialogFiles::OnSize>()};
@@ -41,9 +41,10 @@ bool CDialogFiles::OnInitDialog() {
     tabs_ = Item(IDC_FILES_TABS);
     const HWND mainWindow = ::GetAncestor(hwnd(), GA_ROOT);
     // The history exists before the first scan can append to it.
-    model_.Attach(ProgramPath(), mainWindow);
+    model_.Attach(ProgramPath());
+    images_.Create();
     list_.Attach(hwnd(), mainWindow, [this] { host_.RebuildView(); });
-    ::SendMessageA(tabs_, TCM_SETIMAGELIST, 0, reinterpret_cast<LPARAM>(model_.TabImages()));
+    ::SendMessageA(tabs_, TCM_SETIMAGELIST, 0, reinterpret_cast<LPARAM>(images_.List()));
     ShowOrHideTabStrip();
     return false;
 }
@@ -65,9 +66,9 @@ void CDialogFiles::ShowTabs() {
     if (!::IsWindow(tabs_)) return;
     const bool withNames = SettingsStore().ReadFlag(Setting::ViewTabText);
     std::vector<TabLabel> labels;
-    labels.reserve(model_.TabCount());
-    for (size_t tab = 0; tab < model_.TabCount(); ++tab) {
-        labels.push_back({withNames ? model_.TabTypeName(tab) : std::string(), model_.TabImage(tab)});
+    labels.reserve(tabTypes_.size());
+    for (size_t tab = 0; tab < tabTypes_.size(); ++tab) {
+        labels.push_back({withNames ? tabTypes_[tab].name : std::string(), tabTypes_[tab].image});
     }
     // Every recorded opening rebuilds the view, and the tabs rarely change with it: refilling
     // the strip costs the tab control a layout per tab.
@@ -86,6 +87,11 @@ void CDialogFiles::ShowTabs() {
         shownTabs_ = std::move(labels);
     }
     if (TabCount() > 0) ::SendMessageA(tabs_, TCM_SETCURSEL, 0, 0);
+}
+
+std::string CDialogFiles::TabTypeName(int tab) const {
+    if (tab < 0 || static_cast<size_t>(tab) >= tabTypes_.size()) return {};
+    return tabTypes_[static_cast<size_t>(tab)].name;
 }
 
 int CDialogFiles::RowCount() const { return ::IsWindow(list_.hwnd()) ? list_.RowCount() : 0; }

@@ -8,9 +8,9 @@
 
 #include "framework/dialog.h"
 #include "framework/message_args.h"
+#include "panes/document_images.h"
 #include "panes/files_list_ctrl.h"
-
-class DocumentListModel;
+#include "tracking/document_list_model.h"
 
 // What the pane asks of the main window.
 class FilesPaneHost {
@@ -33,11 +33,19 @@ public:
     // the Recent-folder scanner and starts the watcher) and hands list and tabs to the model.
     bool CreatePane(HWND frame);
 
+    // The model's passes with what belongs to the window around them: the view settings, the
+    // wait cursor, the scanner held off (a message box pumps messages) and a message when the
+    // history cannot be read or rewritten. False on such a failure.
+    bool BuildTabs(const DateFilter& dates);
+    bool Fill(const DateFilter& dates, int tab, bool purge);
+
     // The tab strip (tabs are rebuilt from the model's tabs).
     int SelectedTab() const;  // -1 when none is selected; 0 without a list
     int TabCount() const;
     void SelectTab(int tab);
     void ShowTabs();  // the model's tabs, with names when ViewTabText is on
+    // The shell's name of a tab's type (kept when the tabs show no names); empty out of range.
+    std::string TabTypeName(int tab) const;
 
     // The list.
     int RowCount() const;
@@ -60,6 +68,9 @@ public:
     // Tabs with names (on) or fixed-width icon-only tabs (off); rebuilds when there are tabs.
     void SetTextLabels(bool on);
 
+    // The icons of rows and tabs, which the recent-documents popup shares.
+    DocumentImages& Images() { return images_; }
+
 protected:
     const MessageMap& Map() const override;
     bool OnInitDialog() override;
@@ -69,9 +80,13 @@ private:
     LRESULT OnSize(const SizeArgs& args);
     LRESULT OnTabChanged(NMHDR& header);
 
+    bool Report(DocumentListModel::PassResult result) const;
+
     DocumentListModel& model_;
     FilesPaneHost& host_;
+    DocumentImages images_;
     CFilesListCtrl list_;
+    std::vector<ShellTypes::Type> tabTypes_;  // of the model's tabs, in order
     HWND tabs_ = nullptr;
 
     struct TabLabel {

@@ -8,6 +8,7 @@
 #include <utility>
 
 #include "framework/wait_cursor.h"
+#include "panes/document_images.h"
 #include "panes/system_date.h"
 #include "resource.h"
 #include "tracking/document_cells.h"
@@ -40,8 +41,8 @@ constexpr MenuIcon kMenuIcons[] = {
 
 }  // namespace
 
-RecentPopup::RecentPopup(DocumentListModel& model, PopupHost host)
-    : CDialog(IDD_RECENT_POPUP), model_(model), host_(std::move(host)) {
+RecentPopup::RecentPopup(DocumentListModel& model, DocumentImages& images, PopupHost host)
+    : CDialog(IDD_RECENT_POPUP), model_(model), images_(images), host_(std::move(host)) {
     if (!host_.open) host_.open = &ShellOpen;
 }
 
@@ -150,7 +151,7 @@ void RecentPopup::Fill(int days) {
     paths_.clear();
     // The model's icons, one per document type, are shared for the whole run: the shell is
     // not asked again for every show.
-    ListView_SetImageList(list, model_.RowImages(), LVSIL_SMALL);
+    ListView_SetImageList(list, images_.List(), LVSIL_SMALL);
     paths_.reserve(documents.size());
     for (auto& document : documents) {
         std::string name = SplitNameAndFolder(document.path).name;
@@ -158,7 +159,7 @@ void RecentPopup::Fill(int days) {
         item.mask = LVIF_TEXT | LVIF_IMAGE;
         item.iItem = static_cast<int>(paths_.size());
         item.pszText = name.data();
-        item.iImage = document.image;
+        item.iImage = images_.ForExtension(document.extension).image;
         if (ListView_InsertItem(list, &item) < 0) continue;
         paths_.push_back(std::move(document.path));
     }

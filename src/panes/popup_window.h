@@ -17,6 +17,7 @@
 #include "ui/util_button_sys.h"
 #include "ui/window_animator.h"
 
+class DocumentImages;
 class DocumentListModel;
 
 // What the popup asks of the main window.
@@ -35,7 +36,7 @@ struct PopupHost {
 
 class RecentPopup : public CDialog {
 public:
-    RecentPopup(DocumentListModel& model, PopupHost host);
+    RecentPopup(DocumentListModel& model, DocumentImages& images, PopupHost host);
 
     // Creates the hidden window, without parent.
     bool CreatePopup();
@@ -77,6 +78,7 @@ private:
     std::vector<std::string> SelectedPaths() const;
 
     DocumentListModel& model_;
+    DocumentImages& images_;
     PopupHost host_;
     SortListCtrl list_;
     CUtilButtonSys help_;

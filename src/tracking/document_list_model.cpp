@@ -3,57 +3,23 @@
 
 #include <algorithm>
 
-#include "resource.h"
-#include "settings/settings_store.h"
-#include "framework/message_box.h"
-#include "framework/wait_cursor.h"
-#include "language/message_table.h"
-#include "language/message_text.h"
 #include "text/case_fold.h"
-#include "tracking/document_cells.h"
-#include "text/legacy_code_page.h"
-#include "text/locale_text.h"
 #include "text/path_split.h"
-#include "tracking/recent_scanner.h"
-#include "tracking/system_file_status.h"
+#include "tracking/document_cells.h"
 
 namespace {
-
-// How long a document's file status is trusted before it is asked again.
-constexpr uint64_t kStatusLifetimeMs = 10'000;
 
 // 1 January 1970 00:00 UTC, where a missing document's empty date cells sort.
 constexpr uint64_t kUnixEpochFileTime = 116'444'736'000'000'000ull;
 
-UniqueImageList MakeSmallIconList() {
-    return UniqueImageList(::ImageList_Create(16, 16, ILC_COLOR32 | ILC_MASK, 1, 1));
-}
-
 }  // namespace
 
-DocumentListModel::DocumentListModel()
-    : index_(&DecodeLegacyAnsi), status_(MakeSystemFileStatusCache(kStatusLifetimeMs)) {}
+DocumentListModel::DocumentListModel(LegacyDecoder legacy, FileStatusCache status, DateFormats formats)
+    : index_(std::move(legacy)), status_(std::move(status)), formats_(std::move(formats)) {}
 
-DocumentListModel::~DocumentListModel() = default;
-
-bool DocumentListModel::Attach(const std::string& programPath, HWND owner) {
-    owner_ = owner;
-    images_ = MakeSmallIconList();
-    types_ = std::make_unique<ShellTypes>(images_.get());
-    UniqueIcon missing(static_cast<HICON>(
-        ::LoadImageA(::GetModuleHandleA(nullptr), MAKEINTRESOURCEA(IDI_MISSING_DOCUMENT), IMAGE_ICON, 16, 16, 0)));
-    missingImage_ = missing ? ::ImageList_AddIcon(images_.get(), missing.get()) : -1;
-    return history_.Locate(programPath);
-}
-
-void DocumentListModel::SetScanEnabled(bool enabled) const {
-    if (scanner_) scanner_->SetScanEnabled(enabled);
-}
-
-void DocumentListModel::ReportReadFailure() const { ShowError(owner_, MessageText(kMsgCannotReadHistory)); }
+bool DocumentListModel::Attach(std::string_view programPath) { return history_.Locate(programPath); }
 
 bool DocumentListModel::UpdateIndex() {
-    if (history_.Path().empty()) return false;
     const HistoryIndex::Refresh refresh = index_.Update(history_.Path());
     if (refresh == HistoryIndex::Refresh::Rebuilt || refresh == HistoryIndex::Refresh::Failed) {
         // Document numbers start afresh: nothing known under the old ones still applies.
@@ -61,9 +27,7 @@ bool DocumentListModel::UpdateIndex() {
         nameRanks_.clear();
         folderRanks_.clear();
     }
-    if (refresh != HistoryIndex::Refresh::Failed) return true;
-    ReportReadFailure();
-    return false;
+    return refresh != HistoryIndex::Refresh::Failed;
 }
 
 const FileStatus& DocumentListModel::Status(uint32_t document) {
@@ -74,56 +38,32 @@ DocumentExists DocumentListModel::ExistsQuery() {
     return [this](uint32_t document) { return Status(document).exists; };
 }
 
-bool DocumentListModel::BuildTabs(const DateFilter& dates) {
-    if (history_.Path().empty()) return false;
-    WaitCursor wait;
-    SetScanEnabled(false);
+DocumentListModel::PassResult DocumentListModel::BuildTabs(const DateFilter& dates, bool showDeleted) {
+    if (history_.Path().empty()) return PassResult::NoHistory;
     tabs_.clear();
-    const bool read = UpdateIndex();
-    if (read) {
-        const bool showDeleted = SettingsStore().ReadFlag(Setting::ViewDeleted);
-        for (const TabType& tab : SelectTabs(index_, dates, showDeleted, ExistsQuery())) {
-            // The shell names a type by the extension as written ("DOCX File"), so the tab follows
-            // the first line it stands for, not the first spelling anywhere in the history.
-            std::string text(ExtensionAsWritten(index_.Document(tab.document).path));
-            const ShellTypes::Type& type = types_->ForExtension(text);
-            tabs_.push_back({tab.extension, std::move(text), type.name, type.image});
-        }
+    if (!UpdateIndex()) return PassResult::ReadFailed;
+    for (const TabType& tab : SelectTabs(index_, dates, showDeleted, ExistsQuery())) {
+        // The shell names a type by the extension as written ("DOCX File"), so the tab follows
+        // the first line it stands for, not the first spelling anywhere in the history.
+        tabs_.push_back({tab.extension, std::string(ExtensionAsWritten(index_.Document(tab.document).path))});
     }
-    SetScanEnabled(true);
-    return read;
+    return PassResult::Done;
 }
 
-bool DocumentListModel::Fill(const DateFilter& dates, int tab, bool purge) {
-    if (history_.Path().empty()) return false;
-    WaitCursor wait;
-    SetScanEnabled(false);
+DocumentListModel::PassResult DocumentListModel::Fill(const DateFilter& dates, int tab, const ViewSettings& view,
+                                                      bool purge) {
+    if (history_.Path().empty()) return PassResult::NoHistory;
     rows_.clear();
-    bool done = UpdateIndex();
-    if (done) {
-        const SettingsStore settings;
-        const ViewSettings view{settings.ReadFlag(Setting::ViewDuplicates),
-                                settings.ReadFlag(Setting::ViewDeleted)};
-        uint32_t extension = kAllTypes;
-        if (tab >= 0) {
-            // A tab that no longer exists shows nothing rather than everything.
-            extension = static_cast<size_t>(tab) < tabs_.size() ? tabs_[static_cast<size_t>(tab)].extension
-                                                                 : HistoryIndex::kNoExtension;
-        }
-        rows_ = SelectRows(index_, dates, extension, view, ExistsQuery());
-        if (purge) {
-            const std::optional<std::string> kept = HistoryWithoutLines(history_, rows_);
-            if (!kept) {
-                ReportReadFailure();
-                done = false;
-            } else if (!history_.Rewrite(*kept)) {
-                ShowError(owner_, MessageText(kMsgCannotSaveHistory));
-                done = false;
-            }
-        }
-    }
-    SetScanEnabled(true);
-    return done;
+    if (!UpdateIndex()) return PassResult::ReadFailed;
+    // A tab that no longer exists shows nothing rather than everything (and its rows are none
+    // to purge).
+    if (tab >= 0 && static_cast<size_t>(tab) >= tabs_.size()) return PassResult::Done;
+    const uint32_t extension = tab < 0 ? kAllTypes : tabs_[static_cast<size_t>(tab)].extension;
+    rows_ = SelectRows(index_, dates, extension, view, ExistsQuery());
+    if (!purge) return PassResult::Done;
+    const std::optional<std::string> kept = HistoryWithoutLines(history_, rows_);
+    if (!kept) return PassResult::ReadFailed;
+    return history_.Rewrite(*kept) ? PassResult::Done : PassResult::SaveFailed;
 }
 
 bool DocumentListModel::TabExtension(int tab, std::string& extension) const {
@@ -133,19 +73,17 @@ bool DocumentListModel::TabExtension(int tab, std::string& extension) const {
     return !extension.empty();
 }
 
-const std::string& DocumentListModel::TabTypeName(size_t tab) const { return tabs_.at(tab).typeName; }
+std::string DocumentListModel::RowPath(size_t row) const { return index_.Document(RowDocument(row)).path; }
 
-int DocumentListModel::TabImage(size_t tab) const { return tabs_.at(tab).image; }
-
-std::string DocumentListModel::RowPath(size_t row) const {
-    return index_.Document(index_.Lines()[rows_.at(row)].document).path;
+const std::string& DocumentListModel::RowExtension(size_t row) const {
+    static const std::string kNone;
+    const uint32_t extension = index_.Document(RowDocument(row)).extension;
+    return extension == HistoryIndex::kNoExtension ? kNone : index_.ExtensionText(extension);
 }
 
-uint32_t DocumentListModel::RowIdentity(size_t row) const {
-    return index_.Document(index_.Lines()[rows_.at(row)].document).identity;
-}
+uint32_t DocumentListModel::RowIdentity(size_t row) const { return index_.Document(RowDocument(row)).identity; }
 
-bool DocumentListModel::RowExists(size_t row) { return Status(index_.Lines()[rows_.at(row)].document).exists; }
+bool DocumentListModel::RowExists(size_t row) { return Status(RowDocument(row)).exists; }
 
 std::string DocumentListModel::CellText(size_t row, int column) {
     const HistoryIndex::Line& line = index_.Lines()[rows_.at(row)];
@@ -153,26 +91,17 @@ std::string DocumentListModel::CellText(size_t row, int column) {
     switch (column) {
         case kColumnName: return SplitNameAndFolder(path).name;
         case kColumnFolder: return SplitNameAndFolder(path).folder;
-        case kColumnAccessed: return FormatDay(line.day);
+        case kColumnAccessed: return formats_.day(line.day);
         default: break;
     }
     const FileStatus& status = Status(line.document);
     if (!status.exists) return {};
     switch (column) {
         case kColumnSize: return std::to_string(SizeInKilobytes(status.size));
-        case kColumnCreated: return FormatFileTime(status.created);
-        case kColumnModified: return FormatFileTime(status.modified);
+        case kColumnCreated: return formats_.fileTime(status.created);
+        case kColumnModified: return formats_.fileTime(status.modified);
         default: return {};
     }
-}
-
-int DocumentListModel::RowImage(size_t row) {
-    const uint32_t document = index_.Lines()[rows_.at(row)].document;
-    if (!Status(document).exists) return missingImage_;
-    const uint32_t extension = index_.Document(document).extension;
-    return types_->ForExtension(extension == HistoryIndex::kNoExtension ? std::string()
-                                                                           : index_.ExtensionText(extension))
-        .image;
 }
 
 const std::vector<uint32_t>& DocumentListModel::TextRanks(int column) {
@@ -205,7 +134,6 @@ const std::vector<uint32_t>& DocumentListModel::TextRanks(int column) {
 
 void DocumentListModel::Sort(int column, bool ascending, std::vector<int>* newToOld) {
     if (rows_.empty() || column < 0 || column >= kColumnCount) return;
-    WaitCursor wait;
     const auto& lines = index_.Lines();
     std::vector<int> order(rows_.size());
     for (size_t i = 0; i < order.size(); ++i) order[i] = static_cast<int>(i);

@@ -7,9 +7,7 @@ std::vector<DocumentListModel::RecentDocument> DocumentListModel::RecentDocument
     const ViewSettings once{.showDuplicates = false, .showDeleted = false};
     for (const uint32_t line : SelectRows(index_, DateFilter::Range(firstDay, lastDay), kAllTypes, once, ExistsQuery())) {
         const HistoryDocument& document = index_.Document(index_.Lines()[line].document);
-        const std::string extension =
-            document.extension == HistoryIndex::kNoExtension ? std::string() : index_.ExtensionText(document.extension);
-        documents.push_back({document.path, types_ ? types_->ForExtension(extension).image : -1});
+        documents.push_back({document.path, std::string(ExtensionAsWritten(document.path))});
     }
     return documents;
 }

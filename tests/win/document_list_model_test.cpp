@@ -1,16 +1,11 @@
-// The document list model against real files, the real shell and the real settings branch.
-#include "tracking/document_list_model.h"
+// The document list model as the program wires it: real files, the system's file status and date formats.
+#include "tracking/system_document_list_model.h"
 
 #include <gtest/gtest.h>
 
-#include <thread>
-
-#include "settings/settings_store.h"
-#include "framework/com_ptr.h"
 #include "text/ole_date.h"
 #include "wine_test_support.h"
 
-using namespace std::chrono_literals;
 using namespace testsupport;
 
 namespace {
@@ -19,15 +14,9 @@ std::string Line(int32_t day, const std::string& path) { return std::to_string(d
 
 class DocumentListModelTest : public testing::Test {
 protected:
-    void SetUp() override {
-        ::RegDeleteTreeA(HKEY_CURRENT_USER, "Software\\Quillon Works\\Kestrum");
-        SettingsStore::ForgetHeldValues();
-        today_ = TodayDayNumber();
-    }
-    void TearDown() override {
-        ::RegDeleteTreeA(HKEY_CURRENT_USER, "Software\\Quillon Works\\Kestrum");
-        SettingsStore::ForgetHeldValues();
-    }
+    static constexpr auto kDone = DocumentListModel::PassResult::Done;
+
+    void SetUp() override { today_ = TodayDayNumber(); }
 
     std::string Doc(const std::string& name, size_t bytes) {
         const std::string path = documents_.Path() + name;
@@ -35,44 +24,42 @@ protected:
         return path;
     }
     void History(const std::string& text) { WriteFile(program_.Path() + "Kestrum.dat", text); }
-    void Attach() { ASSERT_TRUE(model_.Attach(program_.Path() + "Kestrum.exe", nullptr)); }
+    void Attach() { ASSERT_TRUE(model_.Attach(program_.Path() + "Kestrum.exe")); }
     std::vector<std::string> Column(int column) {
         std::vector<std::string> cells;
         for (size_t row = 0; row < model_.RowCount(); ++row) cells.push_back(model_.CellText(row, column));
         return cells;
     }
 
-    ComInit com_;
     ScratchFolder program_{"kestrum-model"};
     ScratchFolder documents_{"kestrum-model-docs"};
-    DocumentListModel model_;
+    DocumentListModel model_ = MakeSystemDocumentListModel();
+    ViewSettings view_;
     int32_t today_ = 0;
 };
 
 TEST_F(DocumentListModelTest, AttachCreatesAnEmptyHistoryWithNoTabsAndNoRows) {
     Attach();
     EXPECT_TRUE(FileExists(program_.Path() + "Kestrum.dat"));
-    EXPECT_TRUE(model_.BuildTabs(DateFilter::All()));
-    EXPECT_TRUE(model_.Fill(DateFilter::All(), -1, false));
+    EXPECT_EQ(model_.BuildTabs(DateFilter::All(), true), kDone);
+    EXPECT_EQ(model_.Fill(DateFilter::All(), -1, view_, false), kDone);
     EXPECT_EQ(model_.TabCount(), 0u);
     EXPECT_EQ(model_.RowCount(), 0u);
 }
 
-TEST_F(DocumentListModelTest, TabsCarryTheShellsTypeNames) {
+TEST_F(DocumentListModelTest, TabsAndTheirRows) {
     History(Line(today_, Doc("a.txt", 1)) + Line(today_, Doc("b.TXT", 1)) + Line(today_, Doc("c", 1)));
     Attach();
-    ASSERT_TRUE(model_.BuildTabs(DateFilter::All()));
+    ASSERT_EQ(model_.BuildTabs(DateFilter::All(), true), kDone);
     ASSERT_EQ(model_.TabCount(), 1u) << "extensions differing in case share a tab; none gets no tab";
     std::string extension;
     EXPECT_TRUE(model_.TabExtension(0, extension));
     EXPECT_EQ(extension, "txt");
-    EXPECT_FALSE(model_.TabTypeName(0).empty());  // the shell's name, e.g. "Text Document"
-    EXPECT_GE(model_.TabImage(0), 0);
     EXPECT_FALSE(model_.TabExtension(1, extension));
     EXPECT_TRUE(extension.empty());
-    ASSERT_TRUE(model_.Fill(DateFilter::All(), 0, false));
+    ASSERT_EQ(model_.Fill(DateFilter::All(), 0, view_, false), kDone);
     EXPECT_EQ(model_.RowCount(), 2u);
-    ASSERT_TRUE(model_.Fill(DateFilter::All(), -1, false));
+    ASSERT_EQ(model_.Fill(DateFilter::All(), -1, view_, false), kDone);
     EXPECT_EQ(model_.RowCount(), 3u);
 }
 
@@ -84,7 +71,7 @@ TEST_F(DocumentListModelTest, CellsOfExistingAndMissingDocuments) {
     for (const std::string& path : sized) text += Line(today_, path);
     History(text + Line(today_ - 1, gone));
     Attach();
-    ASSERT_TRUE(model_.Fill(DateFilter::All(), -1, false));
+    ASSERT_EQ(model_.Fill(DateFilter::All(), -1, view_, false), kDone);
     EXPECT_EQ(Column(kColumnSize), (std::vector<std::string>{"0", "1", "1", "1", "2", ""}));
     EXPECT_EQ(model_.CellText(5, kColumnName), "gone.txt");
     EXPECT_EQ(model_.CellText(5, kColumnFolder), documents_.Path() + "gone folder\\");
@@ -94,10 +81,9 @@ TEST_F(DocumentListModelTest, CellsOfExistingAndMissingDocuments) {
     EXPECT_EQ(model_.CellText(5, kColumnModified), "");
     EXPECT_FALSE(model_.CellText(0, kColumnModified).empty());
     EXPECT_FALSE(model_.RowExists(5));
-    EXPECT_NE(model_.RowImage(5), model_.RowImage(0)) << "the missing-document icon";
 
-    SettingsStore().WriteNumber(Setting::ViewDeleted, 0);
-    ASSERT_TRUE(model_.Fill(DateFilter::All(), -1, false));
+    view_.showDeleted = false;
+    ASSERT_EQ(model_.Fill(DateFilter::All(), -1, view_, false), kDone);
     EXPECT_EQ(model_.RowCount(), 5u);
 }
 
@@ -105,10 +91,10 @@ TEST_F(DocumentListModelTest, DuplicatesSettingOnASingleDay) {
     const std::string a = Doc("a.txt", 1);
     History(Line(today_, a) + Line(today_, a) + Line(today_, a) + Line(today_ - 1, a));
     Attach();
-    ASSERT_TRUE(model_.Fill(DateFilter::Day(today_), -1, false));
+    ASSERT_EQ(model_.Fill(DateFilter::Day(today_), -1, view_, false), kDone);
     EXPECT_EQ(model_.RowCount(), 3u);
-    SettingsStore().WriteNumber(Setting::ViewDuplicates, 0);
-    ASSERT_TRUE(model_.Fill(DateFilter::Day(today_), -1, false));
+    view_.showDuplicates = false;
+    ASSERT_EQ(model_.Fill(DateFilter::Day(today_), -1, view_, false), kDone);
     EXPECT_EQ(model_.RowCount(), 1u);
 }
 
@@ -116,7 +102,7 @@ TEST_F(DocumentListModelTest, SortsNumbersAsNumbersAndMissingDatesAtTheOldEnd) {
     History(Line(today_, Doc("ten.txt", 10 * 1024)) + Line(today_, Doc("nine.txt", 9 * 1024)) +
             Line(today_, documents_.Path() + "gone.txt") + Line(today_, Doc("Alpha.txt", 1)));
     Attach();
-    ASSERT_TRUE(model_.Fill(DateFilter::All(), -1, false));
+    ASSERT_EQ(model_.Fill(DateFilter::All(), -1, view_, false), kDone);
     model_.Sort(kColumnSize, true);
     EXPECT_EQ(Column(kColumnName), (std::vector<std::string>{"gone.txt", "Alpha.txt", "nine.txt", "ten.txt"}));
     model_.Sort(kColumnSize, false);
@@ -131,11 +117,11 @@ TEST_F(DocumentListModelTest, AnAppendIsSeenByTheNextFill) {
     const std::string a = Doc("a.txt", 1);
     History(Line(today_, a));
     Attach();
-    ASSERT_TRUE(model_.Fill(DateFilter::All(), -1, false));
+    ASSERT_EQ(model_.Fill(DateFilter::All(), -1, view_, false), kDone);
     ASSERT_TRUE(model_.History().Append(Line(today_, Doc("b.pdf", 1))));
-    ASSERT_TRUE(model_.BuildTabs(DateFilter::All()));
+    ASSERT_EQ(model_.BuildTabs(DateFilter::All(), true), kDone);
     EXPECT_EQ(model_.TabCount(), 2u);
-    ASSERT_TRUE(model_.Fill(DateFilter::All(), -1, false));
+    ASSERT_EQ(model_.Fill(DateFilter::All(), -1, view_, false), kDone);
     EXPECT_EQ(Column(kColumnName), (std::vector<std::string>{"a.txt", "b.pdf"}));
 }
 
@@ -144,23 +130,20 @@ TEST_F(DocumentListModelTest, ClearingRemovesExactlyTheShownLines) {
     History(Line(today_ - 3, a) + Line(today_, a) + "junk line here\r\n" + Line(today_, b) + Line(today_, c) +
             Line(today_, a));
     Attach();
-    ASSERT_TRUE(model_.BuildTabs(DateFilter::Day(today_)));
-    SettingsStore().WriteNumber(Setting::ViewDuplicates, 0);
-    ASSERT_TRUE(model_.Fill(DateFilter::Day(today_), 0, true));  // the "txt" tab
+    ASSERT_EQ(model_.BuildTabs(DateFilter::Day(today_), true), kDone);
+    view_.showDuplicates = false;
+    ASSERT_EQ(model_.Fill(DateFilter::Day(today_), 0, view_, true), kDone);  // the "txt" tab
     EXPECT_EQ(ReadFile(program_.Path() + "Kestrum.dat"), Line(today_ - 3, a) + Line(today_, b) + Line(today_, a));
-    SettingsStore().WriteNumber(Setting::ViewDuplicates, 1);
-    ASSERT_TRUE(model_.Fill(DateFilter::All(), -1, false));
+    view_.showDuplicates = true;
+    ASSERT_EQ(model_.Fill(DateFilter::All(), -1, view_, false), kDone);
     EXPECT_EQ(model_.RowCount(), 3u) << "the purged file is read again";
 }
 
-TEST_F(DocumentListModelTest, AnUnreadableHistorySaysSo) {
+TEST_F(DocumentListModelTest, AnUnreadableHistoryIsReported) {
     Attach();
     ::DeleteFileA((program_.Path() + "Kestrum.dat").c_str());
-    std::string shown;
-    std::thread answer([&] { shown = AnswerMessageBox(); });
-    EXPECT_FALSE(model_.Fill(DateFilter::All(), -1, false));
-    answer.join();
-    EXPECT_EQ(shown, "Cannot read from the dat-file");
+    EXPECT_EQ(model_.Fill(DateFilter::All(), -1, view_, false), DocumentListModel::PassResult::ReadFailed);
+    EXPECT_EQ(model_.BuildTabs(DateFilter::All(), true), DocumentListModel::PassResult::ReadFailed);
 }
 
 }  // namespace

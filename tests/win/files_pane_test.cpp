@@ -5,12 +5,13 @@
 #include <shlobj.h>
 
 #include <cctype>
+#include <thread>
 
 #include "settings/settings_store.h"
 #include "framework/com_ptr.h"
 #include "framework/program_path.h"
 #include "framework/window.h"
-#include "tracking/document_list_model.h"
+#include "tracking/system_document_list_model.h"
 #include "tracking/recent_watcher.h"
 #include "wine_test_support.h"
 
@@ -33,13 +34,13 @@ public:
 
     bool RebuildView() override {
         ++rebuilds;
-        if (!model_.BuildTabs(DateFilter::All())) return false;
+        if (!pane_.BuildTabs(DateFilter::All())) return false;
         pane_.ShowTabs();
         return FillList(SettingsStore().ReadNumber(Setting::ViewTypesAll) ? -1 : 0);
     }
     bool FillList(int tab) override {
         lastTab = tab;
-        const bool filled = model_.Fill(DateFilter::All(), tab, false);
+        const bool filled = pane_.Fill(DateFilter::All(), tab, false);
         pane_.ListControl()->ShowRows();
         pane_.ListControl()->SortByStoredKey();
         pane_.ShowOrHideTabStrip();
@@ -118,7 +119,7 @@ protected:
 
     ComInit com_;
     ScratchFolder documents_{"kestrum-pane-docs"};
-    DocumentListModel model_;
+    DocumentListModel model_ = MakeSystemDocumentListModel();
     TestFrame frame_{model_};
     int32_t today_ = 0;
 };
@@ -256,17 +257,55 @@ TEST_F(FilesPaneTest, TheTabStripFollowsTheTypesAfterEveryRebuild) {
     ASSERT_EQ(frame_.Pane().TabCount(), 2);
     EXPECT_EQ(frame_.Pane().SelectedTab(), 0) << "the tabs shown afresh start at the first";
     EXPECT_EQ(tabText(0), textType);
-    EXPECT_EQ(tabText(1), model_.TabTypeName(1));
+    EXPECT_EQ(tabText(1), frame_.Pane().TabTypeName(1));
 
     // A type that is no longer in the history loses its tab, even when the count stays.
     WriteFile(HistoryPath(), Line(today_, Doc("c.csv", 1)) + Line(today_, Doc("b.pdf", 1)));
     frame_.RebuildView();
     ASSERT_EQ(frame_.Pane().TabCount(), 2);
-    EXPECT_EQ(tabText(0), model_.TabTypeName(0));
-    EXPECT_EQ(tabText(1), model_.TabTypeName(1));
+    EXPECT_EQ(tabText(0), frame_.Pane().TabTypeName(0));
+    EXPECT_EQ(tabText(1), frame_.Pane().TabTypeName(1));
     std::string first;
     ASSERT_TRUE(model_.TabExtension(0, first));
     EXPECT_EQ(first, "csv");
+}
+
+TEST_F(FilesPaneTest, TypesGetTheShellsNamesAndGoneDocumentsTheirOwnIcon) {
+    Open(Line(today_, Doc("a.txt", 1)) + Line(today_, documents_.Path() + "gone.txt") + Line(today_, Doc("b.csv", 1)));
+    ASSERT_EQ(frame_.Pane().TabCount(), 2);
+    EXPECT_FALSE(frame_.Pane().TabTypeName(0).empty());
+    EXPECT_NE(frame_.Pane().TabTypeName(0), frame_.Pane().TabTypeName(1));
+    EXPECT_EQ(frame_.Pane().TabTypeName(2), "");
+    EXPECT_EQ(frame_.Pane().TabTypeName(-1), "");
+
+    SettingsStore().WriteNumber(Setting::ViewTypesAll, 1);
+    frame_.RebuildView();
+    const auto imageOf = [&](const std::string& name) {
+        for (int row = 0; row < frame_.Pane().RowCount(); ++row) {
+            if (Cell(row, 0) != name) continue;
+            LVITEMA item{};
+            item.mask = LVIF_IMAGE;
+            item.iItem = row;
+            ::SendMessageA(List(), LVM_GETITEMA, 0, reinterpret_cast<LPARAM>(&item));
+            return item.iImage;
+        }
+        return -2;
+    };
+    const int text = imageOf("a.txt"), gone = imageOf("gone.txt");
+    EXPECT_GE(text, 0);
+    EXPECT_GE(gone, 0);
+    EXPECT_NE(gone, text) << "the missing-document icon";
+}
+
+TEST_F(FilesPaneTest, AnUnreadableHistorySaysSoAndTheScannerRunsAgainAfter) {
+    Open("");
+    ::DeleteFileA(HistoryPath().c_str());
+    std::string shown;
+    std::thread answer([&] { shown = AnswerMessageBox(); });
+    EXPECT_FALSE(frame_.Pane().Fill(DateFilter::All(), -1, false));
+    answer.join();
+    EXPECT_EQ(shown, "Cannot read from the dat-file");
+    EXPECT_TRUE(frame_.Pane().ListControl()->Scanner().ScanEnabled());
 }
 
 TEST_F(FilesPaneTest, ARecordedOpeningRebuildsTheView) {

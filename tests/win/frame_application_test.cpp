@@ -16,9 +16,9 @@
 #include "language/ui_language.h"
 #include "language/web_addresses.h"
 #include "resource.h"
-#include "tracking/document_list_model.h"
+#include "tracking/system_document_list_model.h"
 #include "tracking/recent_watcher.h"
-#include "tracking/shell_types.h"
+#include "panes/shell_types.h"
 #include "ui/dialog_units.h"
 #include "wine_test_support.h"
 
@@ -149,7 +149,7 @@ protected:
     ScratchFolder documents_{"kestrum-frame-docs"};
     UiLanguage language_;
     CurrentLanguageScope languageScope_{language_};
-    DocumentListModel model_;
+    DocumentListModel model_ = MakeSystemDocumentListModel();
     std::unique_ptr<CFrameApplication> frame_;
     std::vector<std::string> opened_;
     int32_t today_ = 0;
@@ -354,7 +354,7 @@ TEST_F(FrameTest, StatusAndCaptionNameTheFiltersAndTheTypeTab) {
     // The filter pane starts in its one-day mode: a date filter, and a type tab.
     EXPECT_EQ(StatusText(0), "Filter: Date, Type  ");
     EXPECT_EQ(StatusText(1), "Total: 1  ");
-    const std::string typeName = model_.TabTypeName(0);
+    const std::string typeName = ShellTypes(nullptr).ForExtension("txt").name;
     ASSERT_FALSE(typeName.empty());
     EXPECT_EQ(Caption(), "Kestrum - [" + typeName + "]");
 

@@ -23,6 +23,7 @@
 #include "panes/files_pane.h"
 #include "panes/popup_window.h"
 #include "tracking/document_list_model.h"
+#include "tracking/system_document_list_model.h"
 #include "tracking/history_line.h"
 #include "text/ole_date.h"
 #include "tracking/recent_watcher.h"
@@ -44,6 +45,7 @@ double Ms(Clock::time_point since) {
 class BenchFrame : public CWindow, public FilesPaneHost {
 public:
     explicit BenchFrame(DocumentListModel& model) : model_(model), pane_(model, *this) {}
+    DocumentImages& Images() { return pane_.Images(); }
     bool Open() {
         RegisterWindowClass({.name = "KestrumListBenchmark"});
         if (!Create({.className = "KestrumListBenchmark", .title = "benchmark", .style = WS_OVERLAPPEDWINDOW | WS_VISIBLE,
@@ -53,12 +55,12 @@ public:
         return pane_.CreatePane(hwnd());
     }
     bool RebuildView() override {
-        if (!model_.BuildTabs(filter)) return false;
+        if (!pane_.BuildTabs(filter)) return false;
         pane_.ShowTabs();
         return FillList(SettingsStore().ReadNumber(Setting::ViewTypesAll) ? -1 : tab);
     }
     bool FillList(int which) override {
-        const bool filled = model_.Fill(filter, which, false);
+        const bool filled = pane_.Fill(filter, which, false);
         pane_.ListControl()->ShowRows();
         pane_.ListControl()->SortByStoredKey();
         if (model_.RowCount() > 0) pane_.ListControl()->Select(0);
@@ -140,7 +142,7 @@ struct Figures {
 // One pass over every stage with a new model and window, as the program does at its start.
 Figures Measure(const std::string& root, int32_t today) {
     const SettingsStore settings;
-    DocumentListModel model;
+    DocumentListModel model = MakeSystemDocumentListModel();
     BenchFrame frame(model);
     if (!frame.Open()) {
         std::fprintf(stderr, "cannot open the benchmark window\n");
@@ -162,7 +164,7 @@ Figures Measure(const std::string& root, int32_t today) {
 
     // The tray popup over the history the main window already holds: shown, filled with the
     // last three days and painted.
-    RecentPopup popup(model, PopupHost{});
+    RecentPopup popup(model, frame.Images(), PopupHost{});
     if (!popup.CreatePopup()) {
         std::fprintf(stderr, "cannot create the popup\n");
         std::exit(1);

@@ -1,6 +1,6 @@
 // Type names and icons from SHGetFileInfoA with made-up names: no file is ever touched. The
 // icons are copied out of the system image list, which the program must not change.
-#include "tracking/shell_types.h"
+#include "panes/shell_types.h"
 
 #include <shellapi.h>
 

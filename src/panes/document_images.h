@@ -1,0 +1,34 @@
+// The small icons of the document list's rows and the type tabs: one image list for both, one
+// image per document type, kept for the whole run (the shell answers for an extension once).
+#pragma once
+
+#include <windows.h>
+#include <commctrl.h>
+
+#include <memory>
+#include <string>
+
+#include "framework/win_handles.h"
+#include "panes/shell_types.h"
+
+class DocumentListModel;
+
+class DocumentImages {
+public:
+    DocumentImages();
+    ~DocumentImages();
+
+    // Makes the image list with the missing-document icon. False when there is no image list.
+    bool Create();
+    HIMAGELIST List() const { return images_.get(); }
+
+    // The shell's name and image of a type, by its extension without dots.
+    const ShellTypes::Type& ForExtension(const std::string& extension);
+    // A row's image: its type's, or the missing-document icon when the file is gone.
+    int ForRow(DocumentListModel& model, size_t row);
+
+private:
+    UniqueImageList images_;
+    std::unique_ptr<ShellTypes> types_;
+    int missingImage_ = -1;
+};

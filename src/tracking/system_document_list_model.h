@@ -1,0 +1,7 @@
+// The document list model as the program uses it: the system's file status, legacy code page
+// and date formats.
+#pragma once
+
+#include "tracking/document_list_model.h"
+
+DocumentListModel MakeSystemDocumentListModel();

@@ -1,0 +1,212 @@
+// The document list model with a stand-in file system: the view settings it is handed, what each
+// pass reports, cells, sorting and the rows' types.
+#include "tracking/document_list_model.h"
+
+#include <gtest/gtest.h>
+
+#include <filesystem>
+#include <fstream>
+#include <map>
+
+namespace fs = std::filesystem;
+
+namespace {
+
+using Result = DocumentListModel::PassResult;
+
+std::string Line(int32_t day, const std::string& path) { return std::to_string(day) + ".500000 " + path + "\r\n"; }
+
+class DocumentListModelTest : public testing::Test {
+protected:
+    void SetUp() override {
+        folder_ = fs::temp_directory_path() / ("kestrum-model-" + std::to_string(::testing::UnitTest::GetInstance()->random_seed()) +
+                                               "-" + testing::UnitTest::GetInstance()->current_test_info()->name());
+        fs::create_directories(folder_);
+    }
+    void TearDown() override {
+        std::error_code ignored;
+        fs::remove_all(folder_, ignored);
+    }
+
+    void History(const std::string& text) {
+        std::ofstream(folder_ / "Kestrum.dat", std::ios::binary | std::ios::trunc) << text;
+        ASSERT_TRUE(model_.Attach((folder_ / "Kestrum.exe").string()));
+    }
+    std::string HistoryText() const {
+        std::ifstream in(folder_ / "Kestrum.dat", std::ios::binary);
+        return std::string(std::istreambuf_iterator<char>(in), {});
+    }
+    std::vector<std::string> Column(int column) {
+        std::vector<std::string> cells;
+        for (size_t row = 0; row < model_.RowCount(); ++row) cells.push_back(model_.CellText(row, column));
+        return cells;
+    }
+
+    // Documents that exist, by path: size and times.
+    std::map<std::string, FileStatus> files_;
+    std::map<std::string, int> asked_;
+    fs::path folder_;
+    DocumentListModel model_{nullptr,
+                             FileStatusCache({[this](const std::string& path) -> std::optional<FileStatus> {
+                                                  ++asked_[path];
+                                                  const auto found = files_.find(path);
+                                                  if (found == files_.end()) return std::nullopt;
+                                                  return found->second;
+                                              },
+                                              [](const std::string&) { return true; }, [] { return uint64_t{0}; }},
+                                             1'000'000),
+                             DateFormats{[](int32_t day) { return "day " + std::to_string(day); },
+                                         [](uint64_t utc) { return "time " + std::to_string(utc); }}};
+};
+
+TEST_F(DocumentListModelTest, NothingIsReadBeforeAttaching) {
+    EXPECT_FALSE(model_.Attach(""));
+    EXPECT_EQ(model_.BuildTabs(DateFilter::All(), true), Result::NoHistory);
+    EXPECT_EQ(model_.Fill(DateFilter::All(), -1, {}, false), Result::NoHistory);
+}
+
+TEST_F(DocumentListModelTest, AMissingHistoryIsAReadFailureAndLeavesNoRows) {
+    History(Line(45000, "C:\\a.txt"));
+    ASSERT_EQ(model_.Fill(DateFilter::All(), -1, {}, false), Result::Done);
+    ASSERT_EQ(model_.RowCount(), 1u);
+    fs::remove(folder_ / "Kestrum.dat");
+    EXPECT_EQ(model_.Fill(DateFilter::All(), -1, {}, false), Result::ReadFailed);
+    EXPECT_EQ(model_.RowCount(), 0u);
+    EXPECT_EQ(model_.BuildTabs(DateFilter::All(), true), Result::ReadFailed);
+    EXPECT_EQ(model_.TabCount(), 0u);
+}
+
+TEST_F(DocumentListModelTest, TheViewSettingsItIsHandedDecideTheRows) {
+    files_["C:\\a.txt"] = files_["C:\\A.TXT"] = {true, 10, 1, 2};
+    History(Line(45000, "C:\\a.txt") + Line(45001, "C:\\gone.txt") + Line(45002, "C:\\A.TXT"));
+    const struct {
+        ViewSettings view;
+        std::vector<std::string> names;
+    } cases[] = {
+        {{true, true}, {"a.txt", "gone.txt", "A.TXT"}},
+        {{false, true}, {"a.txt", "gone.txt"}},
+        {{true, false}, {"a.txt", "A.TXT"}},
+        {{false, false}, {"a.txt"}},
+    };
+    for (const auto& c : cases) {
+        ASSERT_EQ(model_.Fill(DateFilter::All(), -1, c.view, false), Result::Done);
+        EXPECT_EQ(Column(kColumnName), c.names) << c.view.showDuplicates << c.view.showDeleted;
+    }
+}
+
+TEST_F(DocumentListModelTest, TabsFollowTheFirstSpellingAndTheExistenceSetting) {
+    files_["C:\\b.PDF"] = {true, 1, 1, 1};
+    History(Line(45000, "C:\\gone.txt") + Line(45000, "C:\\b.PDF") + Line(45001, "C:\\c.Txt") + Line(45001, "C:\\noext"));
+    ASSERT_EQ(model_.BuildTabs(DateFilter::All(), true), Result::Done);
+    std::string extension;
+    ASSERT_EQ(model_.TabCount(), 2u);
+    EXPECT_TRUE(model_.TabExtension(0, extension));
+    EXPECT_EQ(extension, "txt");
+    EXPECT_FALSE(model_.TabExtension(2, extension));
+    EXPECT_EQ(extension, "");
+    ASSERT_EQ(model_.BuildTabs(DateFilter::Day(45001), true), Result::Done);
+    ASSERT_TRUE(model_.TabExtension(0, extension));
+    EXPECT_EQ(extension, "Txt") << "the first line that passes spells the tab";
+    ASSERT_EQ(model_.BuildTabs(DateFilter::All(), false), Result::Done);
+    ASSERT_EQ(model_.TabCount(), 1u);
+    ASSERT_TRUE(model_.TabExtension(0, extension));
+    EXPECT_EQ(extension, "PDF");
+
+    // A tab index beyond the tabs shows nothing: neither everything nor the documents without
+    // an extension.
+    ASSERT_EQ(model_.Fill(DateFilter::All(), 5, {}, false), Result::Done);
+    EXPECT_EQ(model_.RowCount(), 0u);
+    ASSERT_EQ(model_.Fill(DateFilter::All(), 0, {}, false), Result::Done);
+    EXPECT_EQ(Column(kColumnName), (std::vector<std::string>{"b.PDF"}));
+}
+
+TEST_F(DocumentListModelTest, CellsAndRowFactsOfExistingAndMissingDocuments) {
+    files_["C:\\docs\\a.txt"] = {true, 2048, 111, 222};
+    History(Line(45000, "C:\\docs\\a.txt") + Line(45001, "C:\\docs\\gone.Doc") + Line(45002, "C:\\docs\\README"));
+    ASSERT_EQ(model_.Fill(DateFilter::All(), -1, {}, false), Result::Done);
+    const struct {
+        size_t row;
+        std::vector<std::string> cells;
+        bool exists;
+        const char* extension;
+    } cases[] = {
+        {0, {"a.txt", "C:\\docs\\", "2", "day 45000", "time 111", "time 222"}, true, "txt"},
+        {1, {"gone.Doc", "C:\\docs\\", "", "day 45001", "", ""}, false, "Doc"},
+        {2, {"README", "C:\\docs\\", "", "day 45002", "", ""}, false, ""},
+    };
+    for (const auto& c : cases) {
+        for (int column = 0; column < kColumnCount; ++column) {
+            EXPECT_EQ(model_.CellText(c.row, column), c.cells[static_cast<size_t>(column)]) << c.row << "/" << column;
+        }
+        EXPECT_EQ(model_.RowExists(c.row), c.exists) << c.row;
+        EXPECT_EQ(model_.RowExtension(c.row), c.extension) << c.row;
+        EXPECT_EQ(model_.RowPath(c.row), model_.CellText(c.row, kColumnFolder) + model_.CellText(c.row, kColumnName));
+    }
+    EXPECT_EQ(model_.IdentityCount(), 3u);
+}
+
+TEST_F(DocumentListModelTest, SortsEveryColumnAndKeepsEqualRowsInHistoryOrder) {
+    // File times after 1970, where a missing document's dates sort.
+    constexpr uint64_t t = 130'000'000'000'000'000ull;
+    files_["C:\\b\\ten.txt"] = {true, 10 * 1024, t + 30, t + 10};
+    files_["C:\\a\\nine.txt"] = {true, 9 * 1024, t + 20, t + 30};
+    files_["C:\\c\\Alpha.txt"] = {true, 1, t + 10, t + 20};
+    History(Line(45003, "C:\\b\\ten.txt") + Line(45001, "C:\\a\\nine.txt") + Line(45002, "C:\\d\\gone.txt") +
+            Line(45001, "C:\\c\\Alpha.txt"));
+    ASSERT_EQ(model_.Fill(DateFilter::All(), -1, {}, false), Result::Done);
+    const struct {
+        int column;
+        bool ascending;
+        std::vector<std::string> names;
+    } cases[] = {
+        {kColumnName, true, {"Alpha.txt", "gone.txt", "nine.txt", "ten.txt"}},
+        {kColumnName, false, {"ten.txt", "nine.txt", "gone.txt", "Alpha.txt"}},
+        {kColumnFolder, true, {"nine.txt", "ten.txt", "Alpha.txt", "gone.txt"}},
+        {kColumnSize, true, {"gone.txt", "Alpha.txt", "nine.txt", "ten.txt"}},
+        {kColumnSize, false, {"ten.txt", "nine.txt", "Alpha.txt", "gone.txt"}},
+        {kColumnAccessed, true, {"nine.txt", "Alpha.txt", "gone.txt", "ten.txt"}},
+        {kColumnCreated, true, {"gone.txt", "Alpha.txt", "nine.txt", "ten.txt"}},
+        {kColumnModified, false, {"nine.txt", "Alpha.txt", "ten.txt", "gone.txt"}},
+    };
+    for (const auto& c : cases) {
+        model_.Sort(c.column, c.ascending);
+        EXPECT_EQ(Column(kColumnName), c.names) << c.column << (c.ascending ? " up" : " down");
+    }
+
+    // The order handed back maps each new position to the old one.
+    model_.Sort(kColumnName, true);
+    std::vector<int> newToOld;
+    model_.Sort(kColumnName, false, &newToOld);
+    EXPECT_EQ(newToOld, (std::vector<int>{3, 2, 1, 0}));
+    model_.Sort(kColumnCount, true, &newToOld);
+    EXPECT_EQ(Column(kColumnName), (std::vector<std::string>{"ten.txt", "nine.txt", "gone.txt", "Alpha.txt"}))
+        << "a column that does not exist changes nothing";
+}
+
+TEST_F(DocumentListModelTest, APurgeRemovesTheShownLinesAndReportsAFailedRewrite) {
+    History(Line(45000, "C:\\a.txt") + "junk\r\n" + Line(45001, "C:\\b.pdf") + Line(45001, "C:\\c.txt"));
+    ASSERT_EQ(model_.BuildTabs(DateFilter::Day(45001), true), Result::Done);
+    ASSERT_EQ(model_.Fill(DateFilter::Day(45001), -1, {}, true), Result::Done);
+    EXPECT_EQ(HistoryText(), Line(45000, "C:\\a.txt"));
+
+    // A folder where the rewrite's new file should go makes the rewrite fail; the history stays.
+    fs::create_directories(folder_ / "Kestrum.dat.new" / "blocker");
+    EXPECT_EQ(model_.Fill(DateFilter::All(), -1, {}, true), Result::SaveFailed);
+    EXPECT_EQ(HistoryText(), Line(45000, "C:\\a.txt"));
+}
+
+TEST_F(DocumentListModelTest, FileStatusIsAskedOncePerDocumentUntilForgotten) {
+    files_["C:\\a.txt"] = {true, 1, 1, 1};
+    History(Line(45000, "C:\\a.txt") + Line(45001, "C:\\a.txt") + Line(45002, "C:\\gone.txt"));
+    const ViewSettings hideDeleted{true, false};
+    ASSERT_EQ(model_.BuildTabs(DateFilter::All(), false), Result::Done);
+    ASSERT_EQ(model_.Fill(DateFilter::All(), -1, hideDeleted, false), Result::Done);
+    model_.Sort(kColumnSize, true);
+    EXPECT_EQ(asked_["C:\\a.txt"], 1);
+    EXPECT_EQ(asked_["C:\\gone.txt"], 1);
+    model_.ForgetFileStatus();
+    ASSERT_EQ(model_.Fill(DateFilter::All(), -1, hideDeleted, false), Result::Done);
+    EXPECT_EQ(asked_["C:\\a.txt"], 2);
+}
+
+}  // namespace
