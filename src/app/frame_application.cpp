@@ -8,6 +8,7 @@
 #include <algorithm>
 
 #include "app/frame_texts.h"
+#include "app/password_prompt.h"
 #include "settings/settings_store.h"
 #include "settings/window_placement.h"
 #include "framework/application.h"
@@ -22,7 +23,6 @@
 
 namespace {
 
-constexpr char kFrameClass[] = "KestrumMainFrame";
 constexpr UINT_PTR kStatusTimer = 0;
 constexpr UINT kStatusPeriodMs = 100;
 constexpr int kShowMainHotKey = 0;
@@ -115,6 +115,8 @@ const MessageMap& CFrameApplication::Map() const {
         route::UpdateRange<ID_VIEW_SWITCH_LIST, ID_VIEW_TAB_TEXT, &CFrameApplication::UpdateByRule>(),
         route::Update<ID_FILE_INFO, &CFrameApplication::UpdateByRule>(),
         route::Update<ID_VIEW_DUPLICATES, &CFrameApplication::UpdateByRule>(),
+        route::UpdateRange<ID_POPUP_OPEN, ID_POPUP_DELETE, &CFrameApplication::UpdateByRule>(),
+        route::Update<ID_POPUP_INFO, &CFrameApplication::UpdateByRule>(),
     };
     static constexpr MessageMap kMap{.messages = kMessages, .commands = kCommands, .updates = kUpdates};
     return kMap;
@@ -123,8 +125,8 @@ const MessageMap& CFrameApplication::Map() const {
 bool CFrameApplication::CreateFrame() {
     // A class of its own, without class style, cursor, background or icon: the children cover
     // the client area and the frame sets its icons itself.
-    if (!RegisterWindowClass({.name = kFrameClass})) return false;
-    if (!Create({.className = kFrameClass, .title = title_, .style = WS_OVERLAPPEDWINDOW, .exStyle = 0})) {
+    if (!RegisterWindowClass({.name = kWindowClass})) return false;
+    if (!Create({.className = kWindowClass, .title = title_, .style = WS_OVERLAPPEDWINDOW, .exStyle = 0})) {
         return false;
     }
     UseAccelerators(::LoadAcceleratorsA(::GetModuleHandleA(nullptr), MAKEINTRESOURCEA(IDR_MAINFRAME)));
@@ -243,7 +245,12 @@ void CFrameApplication::OnSetFocus() {
     if (CFilesListCtrl* list = ListControl()) ::SetFocus(list->hwnd());
 }
 
+bool CFrameApplication::AcceptsUserRequests() const {
+    return IsAlive() && ::IsWindowEnabled(hwnd()) && !IsPasswordPromptOpen();
+}
+
 void CFrameApplication::OnHotKey(const HotKeyArgs& args) {
+    if (!AcceptsUserRequests()) return;
     if (args.id == kShowMainHotKey) ShowMainWindow();
     // Hot key 1 shows the recent-documents popup once it exists.
 }
@@ -304,7 +311,9 @@ void CFrameApplication::ShowMainWindow() {
     ::SetForegroundWindow(hwnd());
 }
 
-void CFrameApplication::OnExit() { SaveStateAndClose(); }
+void CFrameApplication::OnExit() {
+    if (AcceptsUserRequests()) SaveStateAndClose();
+}
 void CFrameApplication::OnHide() { ::ShowWindow(hwnd(), SW_HIDE); }
 void CFrameApplication::OnTrayOpen() { ShowMainWindow(); }
 
