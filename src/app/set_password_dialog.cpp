@@ -25,12 +25,16 @@ const MessageMap& CDialogSetPassword::Map() const {
         route::Control<EN_CHANGE, IDC_SETPASS_OLD, &CDialogSetPassword::ApplyOkRule>(),
         route::Control<EN_CHANGE, IDC_SETPASS_NEW, &CDialogSetPassword::ApplyOkRule>(),
         route::Control<EN_CHANGE, IDC_SETPASS_CONFIRM, &CDialogSetPassword::ApplyOkRule>(),
-        route::Control<BN_CLICKED, IDC_SETPASS_ON_LAUNCH, &CDialogSetPassword::ApplyOkRule>(),
-        route::Control<BN_CLICKED, IDC_SETPASS_ON_MAIN_SHOW, &CDialogSetPassword::ApplyOkRule>(),
-        route::Control<BN_CLICKED, IDC_SETPASS_ON_TRAY_OPEN, &CDialogSetPassword::ApplyOkRule>(),
-        route::Control<BN_CLICKED, IDC_SETPASS_MASK, &CDialogSetPassword::OnMaskClicked>(),
     };
-    static const MessageMap kMap{.notifications = kNotifications, .base = &DialogBase::Map()};
+    // Button clicks arrive as commands.
+    static constexpr CommandEntry kCommands[] = {
+        route::Command<IDC_SETPASS_ON_LAUNCH, &CDialogSetPassword::ApplyOkRule>(),
+        route::Command<IDC_SETPASS_ON_MAIN_SHOW, &CDialogSetPassword::ApplyOkRule>(),
+        route::Command<IDC_SETPASS_ON_TRAY_OPEN, &CDialogSetPassword::ApplyOkRule>(),
+        route::Command<IDC_SETPASS_MASK, &CDialogSetPassword::ApplyMasking>(),
+    };
+    static const MessageMap kMap{
+        .commands = kCommands, .notifications = kNotifications, .base = &DialogBase::Map()};
     return kMap;
 }
 

@@ -16,7 +16,6 @@ protected:
 private:
     void ApplyMasking();
     void ApplyOkRule();
-    void OnMaskClicked() { ApplyMasking(); }
 
     bool passwordStored_ = false;
 };
