@@ -38,7 +38,7 @@ bool CApplication::Start() {
 
     // The settings live in the program's own branch (SettingsStore's default).
     const SettingsStore settings;
-    ApplyAutorunAtStartup(ProgramAutorunEntry(), settings.ReadNumber(Setting::Autoload) != 0);
+    ApplyAutorunAtStartup(ProgramAutorunEntry(), settings.ReadFlag(Setting::Autoload));
 
     std::string language = settings.ReadText(Setting::Lang);
     language_.SetLanguage(language.empty() ? "english" : language);
@@ -52,7 +52,7 @@ bool CApplication::Start() {
     SetInstanceMarker(frame.hwnd(), kInstanceMarker);
 
     // A minimised start keeps the window hidden, after the note about the tray icon.
-    const bool startHidden = settings.ReadNumber(Setting::Minimized) != 0;
+    const bool startHidden = settings.ReadFlag(Setting::Minimized);
     if (startHidden) ShowTrayNote(frame.hwnd());
     RestoreWindowPlacement(frame.hwnd(), DefaultMainWindowRect(), WindowState::Normal, startHidden);
     if (!startHidden) ::SetFocus(frame.hwnd());

@@ -74,8 +74,14 @@ std::future<std::string> AnswerNextBox() {
 
 class ProgramDialogs : public testing::Test {
 protected:
-    void SetUp() override { ::RegDeleteTreeA(HKEY_CURRENT_USER, kBranch); }
-    void TearDown() override { ::RegDeleteTreeA(HKEY_CURRENT_USER, kBranch); }
+    void SetUp() override {
+        ::RegDeleteTreeA(HKEY_CURRENT_USER, kBranch);
+        SettingsStore::ForgetHeldValues();
+    }
+    void TearDown() override {
+        ::RegDeleteTreeA(HKEY_CURRENT_USER, kBranch);
+        SettingsStore::ForgetHeldValues();
+    }
 
     static std::string StoredPass() { return SettingsStore().ReadText(Setting::Pass); }
     static void SetText(HWND dialog, int id, const char* text) { ::SetDlgItemTextA(dialog, id, text); }
