@@ -3,6 +3,7 @@
 #include <windows.h>
 #include <gtest/gtest.h>
 
+#include <chrono>
 #include <cstdio>
 #include <cstdlib>
 #include <future>
@@ -132,6 +133,16 @@ TEST_F(ProgramDialogs, SystemPbkdf2MatchesThePublishedVectors) {
     const auto second = RandomBytes(kPasswordSaltBytes);
     ASSERT_TRUE(first && second);
     EXPECT_NE(*first, *second);
+}
+
+TEST_F(ProgramDialogs, TheStoredRoundsCostAMomentNotAWait) {
+    const std::vector<std::uint8_t> salt(kPasswordSaltBytes, 7);
+    const auto start = std::chrono::steady_clock::now();
+    const auto key = DerivePbkdf2Sha256("password", salt, kPasswordIterations, kPasswordKeyBytes);
+    const auto ms = std::chrono::duration_cast<std::chrono::milliseconds>(std::chrono::steady_clock::now() - start);
+    ASSERT_TRUE(key);
+    std::printf("PBKDF2-SHA256, %u rounds: %lld ms\n", kPasswordIterations, static_cast<long long>(ms.count()));
+    EXPECT_LT(ms.count(), 2000) << "the prompt would keep the user waiting";
 }
 
 TEST_F(ProgramDialogs, SetPasswordWithoutAStoredOneNeedsNoOldOneButAPlaceToAsk) {
