@@ -13,6 +13,7 @@
 #include "resource.h"
 #include "settings/settings_store.h"
 #include "settings/window_placement.h"
+#include "language/language_keys.h"
 #include "language/message_text.h"
 #include "ui/window_utils.h"
 
@@ -40,8 +41,7 @@ bool CApplication::Start() {
     const SettingsStore settings;
     ApplyAutorunAtStartup(ProgramAutorunEntry(), settings.ReadFlag(Setting::Autoload));
 
-    std::string language = settings.ReadText(Setting::Lang);
-    language_.SetLanguage(language.empty() ? "english" : language);
+    language_.SetLanguage(UsableLanguageName(settings.ReadText(Setting::Lang)));
     SetCurrentLanguage(&language_);
 
     // Only OK goes on: Cancel, and a prompt that could not open, end the program.
