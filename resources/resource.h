@@ -64,6 +64,15 @@
 #define IDC_SELECT_DATE_CALENDAR 1024
 #define IDC_SELECT_DATE_ADD 1031
 
+// The About box. Older language files also name a control 1429, which the box no longer has.
+#define IDD_ABOUT 165
+#define IDC_ABOUT_BANNER 1079
+#define IDC_ABOUT_VERSION 1032
+#define IDC_ABOUT_LEGAL 1033
+#define IDC_ABOUT_MAKER 1034
+#define IDC_ABOUT_SUPPORT 1035
+#define IDC_ABOUT_OLD_LABEL 1429
+
 // The filter pane (a child of the main frame) and the type of its initial data: the entries of
 // the period list.
 #define IDD_FILTER_PANE 136

@@ -4,8 +4,13 @@
 #include <commctrl.h>
 
 #include "settings/autorun.h"
+#include "app/about_dialog.h"
 #include "app/frame_application.h"
 #include "app/instance_marker.h"
+#include "app/note_dialog.h"
+#include "app/password_prompt.h"
+#include "app/set_password_dialog.h"
+#include "resource.h"
 #include "settings/settings_store.h"
 #include "settings/window_placement.h"
 #include "language/language_keys.h"
@@ -18,9 +23,15 @@ CApplication::~CApplication() {
 }
 
 bool CApplication::Start() {
-    // The earlier copy is now shown and in front; this one touches nothing.
-    if (ActivateRunningCopy(kInstanceMarker)) return false;
+    // The mutex comes first: the window marker appears only after the password and the watcher,
+    // so two starts close together would both find no window and both record every opening.
+    // The earlier copy is woken (or is still starting); this one touches nothing.
+    if (!instance_.Acquire()) {
+        WakeRunningCopy();
+        return false;
+    }
 
+    help_.emplace();
     com_.emplace();
     const INITCOMMONCONTROLSEX controls{sizeof(INITCOMMONCONTROLSEX), ICC_WIN95_CLASSES | ICC_DATE_CLASSES |
                                                                           ICC_TAB_CLASSES | ICC_BAR_CLASSES};
@@ -33,15 +44,16 @@ bool CApplication::Start() {
     language_.SetLanguage(UsableLanguageName(settings.ReadText(Setting::Lang)));
     SetCurrentLanguage(&language_);
 
-    // The password prompt at launch comes here once it exists.
+    // Only OK goes on: Cancel, and a prompt that could not open, end the program.
+    if (settings.ReadNumber(Setting::PassLaunch) != 0 && !AskPassword(nullptr)) return false;
 
     auto& frame = static_cast<CFrameApplication&>(SetMainWindow(std::make_unique<CFrameApplication>(model_)));
     if (!frame.CreateFrame()) return false;
     SetInstanceMarker(frame.hwnd(), kInstanceMarker);
 
-    // A minimised start keeps the window hidden; the note about the tray icon comes here once
-    // it exists.
+    // A minimised start keeps the window hidden, after the note about the tray icon.
     const bool startHidden = settings.ReadFlag(Setting::Minimized);
+    if (startHidden) ShowTrayNote(frame.hwnd());
     RestoreWindowPlacement(frame.hwnd(), DefaultMainWindowRect(), WindowState::Normal, startHidden);
     if (!startHidden) ::SetFocus(frame.hwnd());
 
@@ -51,5 +63,30 @@ bool CApplication::Start() {
 
 int CApplication::Exit(int quitCode) {
     com_.reset();
+    help_.reset();
     return quitCode;
+}
+
+const MessageMap& CApplication::Map() const {
+    static constexpr CommandEntry kCommands[] = {
+        route::Command<ID_SERVICE_PASSWORD, &CApplication::OnChangePassword>(),
+        route::Command<ID_HELP_ABOUT, &CApplication::OnAbout>(),
+    };
+    static constexpr MessageMap kMap{.commands = kCommands};
+    return kMap;
+}
+
+HWND CApplication::DialogOwner() const {
+    const CFrameWindow* frame = MainWindow();
+    return frame != nullptr ? frame->hwnd() : nullptr;
+}
+
+void CApplication::OnChangePassword() {
+    CDialogSetPassword dialog;
+    dialog.DoModal(DialogOwner());
+}
+
+void CApplication::OnAbout() {
+    CDialogAbout dialog;
+    dialog.DoModal(DialogOwner());
 }

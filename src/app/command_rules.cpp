@@ -58,6 +58,14 @@ std::optional<CommandRule> RuleFor(unsigned command, const CommandSnapshot& s) {
         case ID_VIEW_COLORS_ORIGINAL: return ColorItem(s, 2);
         case ID_VIEW_COLORS_MODERN: return ColorItem(s, 1);
         case ID_VIEW_COLORS_CLASSIC: return ColorItem(s, 0);
+        // Hide (32829) and Info (32830) lie inside the popup's range but are the frame's own.
+        case ID_POPUP_OPEN:
+        case ID_POPUP_EXPLORE:
+        case ID_POPUP_COPY:
+        case ID_POPUP_MOVE:
+        case ID_POPUP_PRINT:
+        case ID_POPUP_DELETE: return Enabled(s.popupExists && s.popupSelectedRows > 0);
+        case ID_POPUP_INFO: return Enabled(s.popupExists && s.popupSelectedRows == 1);
         default: return std::nullopt;
     }
 }

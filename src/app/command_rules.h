@@ -26,6 +26,9 @@ struct CommandSnapshot {
     std::uint32_t sortKey = 0;      // FilesSort
     bool themed = true;             // visual styles are active
     FocusPlace focus = FocusPlace::Elsewhere;
+    // The recent-documents popup.
+    bool popupExists = false;
+    int popupSelectedRows = 0;
 };
 
 // What one rule decides; an empty field leaves the item as it is.

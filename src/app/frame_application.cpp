@@ -8,6 +8,7 @@
 #include <algorithm>
 
 #include "app/frame_texts.h"
+#include "app/password_prompt.h"
 #include "settings/column_width_rules.h"
 #include "settings/settings_store.h"
 #include "settings/window_placement.h"
@@ -23,7 +24,6 @@
 
 namespace {
 
-constexpr char kFrameClass[] = "KestrumMainFrame";
 constexpr UINT_PTR kStatusTimer = 0;
 constexpr UINT kStatusPeriodMs = 100;
 constexpr int kShowMainHotKey = 0;
@@ -122,6 +122,8 @@ const MessageMap& CFrameApplication::Map() const {
         route::UpdateRange<ID_VIEW_SWITCH_LIST, ID_VIEW_TAB_TEXT, &CFrameApplication::UpdateByRule>(),
         route::Update<ID_FILE_INFO, &CFrameApplication::UpdateByRule>(),
         route::Update<ID_VIEW_DUPLICATES, &CFrameApplication::UpdateByRule>(),
+        route::UpdateRange<ID_POPUP_OPEN, ID_POPUP_DELETE, &CFrameApplication::UpdateByRule>(),
+        route::Update<ID_POPUP_INFO, &CFrameApplication::UpdateByRule>(),
     };
     static constexpr MessageMap kMap{.messages = kMessages, .commands = kCommands, .updates = kUpdates};
     return kMap;
@@ -130,8 +132,8 @@ const MessageMap& CFrameApplication::Map() const {
 bool CFrameApplication::CreateFrame() {
     // A class of its own, without class style, cursor, background or icon: the children cover
     // the client area and the frame sets its icons itself.
-    if (!RegisterWindowClass({.name = kFrameClass})) return false;
-    if (!Create({.className = kFrameClass, .title = title_, .style = WS_OVERLAPPEDWINDOW, .exStyle = 0})) {
+    if (!RegisterWindowClass({.name = kWindowClass})) return false;
+    if (!Create({.className = kWindowClass, .title = title_, .style = WS_OVERLAPPEDWINDOW, .exStyle = 0})) {
         return false;
     }
     UseAccelerators(::LoadAcceleratorsA(::GetModuleHandleA(nullptr), MAKEINTRESOURCEA(IDR_MAINFRAME)));
@@ -272,7 +274,12 @@ void CFrameApplication::OnSetFocus() {
     if (CFilesListCtrl* list = ListControl()) ::SetFocus(list->hwnd());
 }
 
+bool CFrameApplication::AcceptsUserRequests() const {
+    return IsAlive() && ::IsWindowEnabled(hwnd()) && !IsPasswordPromptOpen();
+}
+
 void CFrameApplication::OnHotKey(const HotKeyArgs& args) {
+    if (!AcceptsUserRequests()) return;
     if (args.id == kShowMainHotKey) ShowMainWindow();
     if (args.id == kShowPopupHotKey) ShowRecentPopup();
 }
@@ -330,7 +337,9 @@ void CFrameApplication::ShowMainWindow() {
     ::SetForegroundWindow(hwnd());
 }
 
-void CFrameApplication::OnExit() { SaveStateAndClose(); }
+void CFrameApplication::OnExit() {
+    if (AcceptsUserRequests()) SaveStateAndClose();
+}
 void CFrameApplication::OnHide() { ::ShowWindow(hwnd(), SW_HIDE); }
 
 void CFrameApplication::SaveStateAndClose() {

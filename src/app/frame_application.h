@@ -40,6 +40,8 @@ struct RawMessageArgs {
 class CFrameApplication : public CFrameWindow, public FilesPaneHost, public FilterPaneHost {
 public:
     static constexpr int kStatusPanes = 4;  // identifiers 100-103, left to right
+    // The main window's class: a second start finds the running copy by it and its marker.
+    static constexpr char kWindowClass[] = "KestrumMainFrame";
 
     explicit CFrameApplication(DocumentListModel& model);
     ~CFrameApplication() override;
@@ -84,6 +86,10 @@ public:
     int CurrentColorScheme() const;
     void FocusFilesPane();
     void FocusFilterPane();
+
+    // Tray clicks, hot keys and Exit wait while a modal dialog or a password prompt runs: a
+    // second prompt must not stack on the first, nor Exit destroy the window under a modal loop.
+    bool AcceptsUserRequests() const;
 
     // Shows the window normally (restoring it when it is minimised) and repaints it at once.
     void ShowMainWindow();

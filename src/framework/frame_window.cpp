@@ -14,7 +14,7 @@ std::array<CommandTarget*, 2> Route(CFrameWindow& frame) { return {&frame, CAppl
 
 }  // namespace
 
-void CFrameWindow::QueryCommandState(CommandState& state) { RouteCommandState(Route(*this), state); }
+void CFrameWindow::QueryCommandState(CommandState& state) { RouteShownCommandState(Route(*this), state); }
 
 bool CFrameWindow::ExecuteCommand(unsigned id) {
     // A disabled command counts as handled: it must not reach the default procedure either.

@@ -8,6 +8,7 @@
 class CFrameWindow : public CWindow {
 public:
     // Asks the frame's update handlers, then the application's; the first that has one decides.
+    // A command that neither carries out is greyed.
     void QueryCommandState(CommandState& state) override;
 
     // Accelerators translated for this window and every window inside it, once it exists. A

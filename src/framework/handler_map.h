@@ -72,6 +72,8 @@ public:
 
     // Runs this object's command handler; false when it has none.
     bool HandleCommand(unsigned id);
+    // Whether this object has a command handler for the command.
+    bool HasCommandHandler(unsigned id) const;
     // Lets this object's update handler decide; false when it has none.
     bool UpdateCommand(CommandState& state);
 
@@ -114,6 +116,8 @@ inline const UpdateEntry* FindUpdate(const MessageMap& map, unsigned id) {
     return FindEntry<&MessageMap::updates>(
         map, [&](const UpdateEntry& e) { return e.first <= id && id <= e.last; });
 }
+
+inline bool CommandTarget::HasCommandHandler(unsigned id) const { return FindCommand(Map(), id) != nullptr; }
 
 inline bool CommandTarget::HandleCommand(unsigned id) {
     const CommandEntry* entry = FindCommand(Map(), id);

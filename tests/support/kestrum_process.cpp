@@ -26,9 +26,25 @@ BOOL CALLBACK FindMarkedWindow(HWND window, LPARAM parameter) {
     return TRUE;
 }
 
+// Runs start as a user who has ticked "Do not show this message again": a note waiting for an
+// answer would keep the window disabled. Tests of the note store the value themselves.
+void SkipTrayNoteUnlessStored() {
+    HKEY key = nullptr;
+    if (::RegCreateKeyExA(HKEY_CURRENT_USER, "Software\\Quillon Works\\Kestrum", 0, nullptr, 0,
+                          KEY_QUERY_VALUE | KEY_SET_VALUE, nullptr, &key, nullptr) != ERROR_SUCCESS) {
+        return;
+    }
+    if (::RegQueryValueExA(key, "HideMessage", nullptr, nullptr, nullptr, nullptr) != ERROR_SUCCESS) {
+        const DWORD on = 1;
+        ::RegSetValueExA(key, "HideMessage", 0, REG_DWORD, reinterpret_cast<const BYTE*>(&on), sizeof on);
+    }
+    ::RegCloseKey(key);
+}
+
 }  // namespace
 
 KestrumProcess::KestrumProcess(const std::string& exe, const std::string& folder) : exe_(folder + "Kestrum.exe") {
+    SkipTrayNoteUnlessStored();
     if (!::CopyFileA(exe.c_str(), exe_.c_str(), FALSE)) return;
     STARTUPINFOA startup{};
     startup.cb = sizeof startup;

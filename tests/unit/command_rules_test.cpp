@@ -141,4 +141,30 @@ TEST(CommandRules, CommandsWithoutARowAreLeftToOthers) {
     }
 }
 
+TEST(CommandRules, PopupCommandsFollowThePopupsSelectionAndLeaveHideAndInfoToTheFrame) {
+    constexpr unsigned kPopupMany[] = {ID_POPUP_OPEN,  ID_POPUP_EXPLORE, ID_POPUP_COPY,
+                                       ID_POPUP_MOVE,  ID_POPUP_PRINT,   ID_POPUP_DELETE};
+    struct Case {
+        bool exists;
+        int rows;
+        bool many, info;
+    };
+    const Case cases[] = {
+        {false, 0, false, false},
+        {false, 1, false, false},  // a selection of a popup that is gone counts for nothing
+        {true, 0, false, false},
+        {true, 1, true, true},
+        {true, 2, true, false},
+    };
+    for (const Case& c : cases) {
+        const CommandSnapshot s{.popupExists = c.exists, .popupSelectedRows = c.rows};
+        for (unsigned command : kPopupMany) EXPECT_EQ(IsEnabled(command, s), c.many) << command << " " << c.rows;
+        EXPECT_EQ(IsEnabled(ID_POPUP_INFO, s), c.info) << c.rows;
+    }
+    // Hide and Info of the main window share the popup's number range but not its rules.
+    const CommandSnapshot none{.popupExists = false};
+    EXPECT_FALSE(RuleFor(ID_FILE_HIDE, none).has_value());
+    EXPECT_TRUE(IsEnabled(ID_FILE_INFO, CommandSnapshot{.existingSelected = true, .selectedRows = 1}));
+}
+
 }  // namespace

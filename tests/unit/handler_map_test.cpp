@@ -5,6 +5,7 @@
 #include <gtest/gtest.h>
 
 #include <array>
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -284,6 +285,31 @@ TEST_F(CommandRouting, ACheckOnlyHandlerLeavesTheCommandRunnable) {
     EXPECT_FALSE(three.Enabled().has_value());
     EXPECT_EQ(RouteCommand(targets, 3), CommandRoute::Handled);
     EXPECT_EQ(frame.log, (std::vector<std::string>{"frame 3"}));
+}
+
+TEST_F(CommandRouting, ShownStatesGreyEveryCommandNobodyCarriesOut) {
+    frame.snapshot.selected = 1;
+    struct Case {
+        unsigned id;
+        std::optional<bool> enabled;
+    };
+    const Case cases[] = {
+        {1, std::nullopt},  // handled, no rule: left as the item is
+        {2, true},          // the frame's rule, the application's handler
+        {3, std::nullopt},  // check-only rule: still runnable
+        {4, false},         // enabled by its rule, but nobody handles it
+        {5, false},         // the same through the application's rule
+        {6, false},         // no rule and no handler
+    };
+    for (const Case& c : cases) {
+        CommandState state(c.id);
+        RouteShownCommandState(targets, state);
+        EXPECT_EQ(state.Enabled(), c.enabled) << c.id;
+    }
+    // The check mark a rule sets survives the greying.
+    CommandState five(5);
+    RouteShownCommandState(targets, five);
+    EXPECT_EQ(five.Checked(), true);
 }
 
 }  // namespace

@@ -3,11 +3,13 @@
 #include "app/frame_application.h"
 
 #include <commctrl.h>
+#include <set>
 #include <gtest/gtest.h>
 #include <shlobj.h>
 
 #include <memory>
 
+#include "app/application.h"
 #include "settings/settings_store.h"
 #include "framework/com_ptr.h"
 #include "framework/message_filters.h"
@@ -53,6 +55,34 @@ HMENU PopupHolding(HMENU menu, unsigned command, int& position) {
     }
     return nullptr;
 }
+
+constexpr unsigned kDocumentCommands[] = {ID_FILE_OPEN,   ID_FILE_EXPLORE,   ID_FILE_INFO,      ID_FILE_COPY, ID_FILE_MOVE,
+                                          ID_FILE_PRINT,  ID_FILE_DELETE,    ID_FILE_SAVE_LIST, ID_FILE_CLEAR_LIST};
+
+// The real application object, plus stand-ins for the document commands' handlers, so their
+// states show the selection rules rather than "nobody carries this out".
+class ApplicationWithDocumentCommands : public CApplication {
+public:
+    std::vector<unsigned> ran;
+
+protected:
+    const MessageMap& Map() const override {
+        static constexpr CommandEntry kCommands[] = {
+            route::Command<ID_FILE_OPEN, &ApplicationWithDocumentCommands::Run>(),
+            route::Command<ID_FILE_PRINT, &ApplicationWithDocumentCommands::Run>(),
+            route::Command<ID_FILE_SAVE_LIST, &ApplicationWithDocumentCommands::Run>(),
+            route::CommandRange<ID_FILE_DELETE, ID_FILE_EXPLORE, &ApplicationWithDocumentCommands::Run>(),
+            route::CommandRange<ID_FILE_COPY, ID_FILE_MOVE, &ApplicationWithDocumentCommands::Run>(),
+            route::Command<ID_FILE_CLEAR_LIST, &ApplicationWithDocumentCommands::Run>(),
+            route::Command<ID_FILE_INFO, &ApplicationWithDocumentCommands::Run>(),
+        };
+        static const MessageMap kMap{.commands = kCommands, .base = &CApplication::Map()};
+        return kMap;
+    }
+
+private:
+    void Run(unsigned id) { ran.push_back(id); }
+};
 
 class FrameTest : public testing::Test {
 protected:
@@ -144,7 +174,34 @@ protected:
     }
     static bool HasStyle(HWND window, LONG_PTR style) { return (::GetWindowLongPtrA(window, GWL_STYLE) & style) != 0; }
 
+    // The items of top-level menu `index` shown greyed when the user opens it and its sub-menus.
+    std::set<unsigned> GreyItems(int index) {
+        std::set<unsigned> grey;
+        CollectGrey(::GetSubMenu(frame_->MainMenu(), index), index, grey);
+        return grey;
+    }
+    void CollectGrey(HMENU popup, int position, std::set<unsigned>& grey) {
+        ::SendMessageA(Window(), WM_INITMENUPOPUP, reinterpret_cast<WPARAM>(popup), MAKELPARAM(position, FALSE));
+        for (int item = 0; item < ::GetMenuItemCount(popup); ++item) {
+            if (const HMENU sub = ::GetSubMenu(popup, item)) {
+                CollectGrey(sub, item, grey);
+            } else if (const UINT state = ::GetMenuState(popup, item, MF_BYPOSITION);
+                       (state & MF_SEPARATOR) == 0 && (state & (MF_GRAYED | MF_DISABLED)) != 0) {
+                grey.insert(::GetMenuItemID(popup, item));
+            }
+        }
+    }
+    // Commands that neither the frame nor the application carries out.
+    std::set<unsigned> Unhandled(std::initializer_list<unsigned> commands) {
+        std::set<unsigned> unhandled;
+        for (unsigned id : commands) {
+            if (!frame_->HasCommandHandler(id) && !application_.HasCommandHandler(id)) unhandled.insert(id);
+        }
+        return unhandled;
+    }
+
     ComInit com_;
+    ApplicationWithDocumentCommands application_;
     ScratchFolder languages_{"kestrum-frame-lang"};
     ScratchFolder documents_{"kestrum-frame-docs"};
     UiLanguage language_;
@@ -216,31 +273,56 @@ TEST_F(FrameTest, AcceleratorsReachTheViewCommands) {
     EXPECT_EQ(Rows(), 2);
 }
 
-TEST_F(FrameTest, DocumentCommandsFollowTheSelection) {
+TEST_F(FrameTest, TheMenusAsTheUserSeesThemFollowTheSelection) {
     const std::string a = Doc("a.txt");
-    Open(Line(today_, a) + Line(today_, a) + Line(today_, documents_.Path() + "gone.txt"));
-    ASSERT_EQ(Rows(), 3);
-    const unsigned documentCommands[] = {ID_FILE_OPEN, ID_FILE_COPY, ID_FILE_MOVE, ID_FILE_PRINT, ID_FILE_DELETE};
+    const std::string b = Doc("b.txt");
+    Open(Line(today_, a) + Line(today_, b) + Line(today_, documents_.Path() + "gone.txt"));
+    ASSERT_EQ(Rows(), 3);  // sorted by name: a, b, gone
+    const std::set<unsigned> selectionCommands = {ID_FILE_OPEN, ID_FILE_EXPLORE, ID_FILE_INFO,  ID_FILE_COPY,
+                                                  ID_FILE_MOVE, ID_FILE_PRINT,   ID_FILE_DELETE};
+    struct Case {
+        const char* name;
+        std::initializer_list<int> rows;
+        std::set<unsigned> fileGrey;
+    };
+    const Case cases[] = {
+        {"nothing selected", {}, selectionCommands},
+        {"one document", {0}, {}},
+        {"two documents", {0, 1}, {ID_FILE_INFO}},
+        {"only a missing document",
+         {2},
+         {ID_FILE_OPEN, ID_FILE_INFO, ID_FILE_COPY, ID_FILE_MOVE, ID_FILE_PRINT, ID_FILE_DELETE}},
+    };
+    const std::set<unsigned> serviceGrey = Unhandled({ID_SERVICE_PASSWORD, ID_SERVICE_OPTIONS});
+    const std::set<unsigned> helpGrey =
+        Unhandled({ID_HELP_CONTENTS, ID_HELP_PRODUCTS, ID_HELP_WEB_SITE, ID_HELP_ABOUT});
+    EXPECT_EQ(serviceGrey.count(ID_SERVICE_PASSWORD), 0u) << "the application changes the password";
+    EXPECT_EQ(helpGrey.count(ID_HELP_ABOUT), 0u) << "the application shows About";
+    for (const Case& c : cases) {
+        SelectRows(c.rows);
+        EXPECT_EQ(GreyItems(0), c.fileGrey) << c.name;
+        EXPECT_EQ(GreyItems(1), std::set<unsigned>{}) << c.name;
+        EXPECT_EQ(GreyItems(2), serviceGrey) << c.name;
+        EXPECT_EQ(GreyItems(3), helpGrey) << c.name;
+    }
+}
 
-    SelectRows({});
-    for (unsigned command : documentCommands) EXPECT_FALSE(Enabled(command)) << command;
-    EXPECT_FALSE(Enabled(ID_FILE_EXPLORE));
-    EXPECT_FALSE(Enabled(ID_FILE_INFO));
-    EXPECT_TRUE(Enabled(ID_FILE_SAVE_LIST));
-    EXPECT_TRUE(Enabled(ID_FILE_CLEAR_LIST));
+TEST_F(FrameTest, AnEmptyListGreysEveryDocumentCommandAndNothingElse) {
+    Open("");
+    std::set<unsigned> expected(std::begin(kDocumentCommands), std::end(kDocumentCommands));
+    EXPECT_EQ(GreyItems(0), expected);
+    EXPECT_EQ(GreyItems(1), std::set<unsigned>{});
+}
 
-    // Rows are in history order (sorted by name: a, a, gone).
-    SelectRows({2});
-    for (unsigned command : documentCommands) EXPECT_FALSE(Enabled(command)) << command;
-    EXPECT_TRUE(Enabled(ID_FILE_EXPLORE)) << "a missing document can still be explored";
-    EXPECT_FALSE(Enabled(ID_FILE_INFO));
-
+TEST_F(FrameTest, OnlyAnEnabledCommandRunsItsHandler) {
+    const std::string a = Doc("a.txt");
+    Open(Line(today_, a));
     SelectRows({0});
-    for (unsigned command : documentCommands) EXPECT_TRUE(Enabled(command)) << command;
-    EXPECT_TRUE(Enabled(ID_FILE_INFO));
-    SelectRows({0, 1});
-    EXPECT_FALSE(Enabled(ID_FILE_INFO)) << "two rows, though of one document";
-    EXPECT_TRUE(Enabled(ID_FILE_OPEN));
+    Command(ID_FILE_OPEN);
+    EXPECT_EQ(application_.ran, std::vector<unsigned>{ID_FILE_OPEN}) << "an enabled command runs its handler";
+    SelectRows({});
+    Command(ID_FILE_OPEN);
+    EXPECT_EQ(application_.ran.size(), 1u) << "a greyed one runs nowhere, from the keyboard either";
 }
 
 TEST_F(FrameTest, AnEmptyListDisablesSaveAndClearAndShowsATotalOfNothing) {

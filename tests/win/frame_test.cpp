@@ -42,6 +42,7 @@ protected:
         static constexpr CommandEntry kCommands[] = {
             route::Command<ID_TEST_OPEN, &CTestFrame::OnOpen>(),
             route::Command<ID_TEST_PRINT, &CTestFrame::OnPrint>(),
+            route::Command<ID_TEST_TOOLBAR, &CTestFrame::OnToolbar>(),
         };
         static constexpr UpdateEntry kUpdates[] = {
             route::Update<ID_TEST_OPEN, &CTestFrame::UpdateNeedsSelection>(),
@@ -56,6 +57,7 @@ protected:
 private:
     void OnOpen() { log.push_back("frame open"); }
     void OnPrint() { log.push_back("frame print"); }
+    void OnToolbar() { log.push_back("frame toolbar"); }
     void UpdateNeedsSelection(CommandState& state) { state.Enable(snapshot.selected > 0); }
     void UpdateToolbar(CommandState& state) { state.Check(snapshot.toolbar); }
     void UpdateSortKey(CommandState& state) { state.Check(state.Id() == kSortCommands[snapshot.sortKey]); }
