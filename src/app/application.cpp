@@ -6,6 +6,7 @@
 #include "settings/autorun.h"
 #include "app/frame_application.h"
 #include "app/instance_marker.h"
+#include "app/intro_launch.h"
 #include "settings/settings_store.h"
 #include "settings/window_placement.h"
 #include "language/message_text.h"
@@ -45,7 +46,7 @@ bool CApplication::Start() {
     RestoreWindowPlacement(frame.hwnd(), DefaultMainWindowRect(), WindowState::Normal, startHidden);
     if (!startHidden) ::SetFocus(frame.hwnd());
 
-    // The Quick Intro program is started here once it exists.
+    StartQuickIntroIfWanted(frame.hwnd());
     return true;
 }
 
