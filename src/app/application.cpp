@@ -28,7 +28,7 @@ bool CApplication::Start() {
 
     // The settings live in the program's own branch (SettingsStore's default).
     const SettingsStore settings;
-    ApplyAutorunAtStartup(ProgramAutorunEntry(), settings.ReadNumber(Setting::Autoload) != 0);
+    ApplyAutorunAtStartup(ProgramAutorunEntry(), settings.ReadFlag(Setting::Autoload));
 
     std::string language = settings.ReadText(Setting::Lang);
     language_.SetLanguage(language.empty() ? "english" : language);
@@ -42,7 +42,7 @@ bool CApplication::Start() {
 
     // A minimised start keeps the window hidden; the note about the tray icon comes here once
     // it exists.
-    const bool startHidden = settings.ReadNumber(Setting::Minimized) != 0;
+    const bool startHidden = settings.ReadFlag(Setting::Minimized);
     RestoreWindowPlacement(frame.hwnd(), DefaultMainWindowRect(), WindowState::Normal, startHidden);
     if (!startHidden) ::SetFocus(frame.hwnd());
 

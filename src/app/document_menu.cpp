@@ -50,7 +50,7 @@ void CFrameApplication::OnContextMenu(const ContextMenuArgs& args) {
     SetDocumentMenuStates(file);
     if (menu.Enable()) {
         for (const CommandIcon& entry : kIcons) menu.AddImage(static_cast<int>(entry.command), entry.icon);
-        menu.SetScheme(static_cast<int>(SettingsStore().ReadNumber(Setting::ViewInterfaceColors)));
+        menu.SetScheme(CurrentColorScheme());
     }
 
     POINT at = args.point;

@@ -60,7 +60,11 @@ CFrameApplication* MainFrame() {
 CFrameApplication::CFrameApplication(DocumentListModel& model)
     : model_(model), title_(TitleText()), filter_(*this), files_(model, *this), openAddress_(&OpenWithShell) {}
 
-bool CFrameApplication::Stored(Setting setting) { return SettingsStore().ReadNumber(setting) != 0; }
+bool CFrameApplication::Stored(Setting setting) { return SettingsStore().ReadFlag(setting); }
+
+int CFrameApplication::CurrentColorScheme() const {
+    return EffectiveColorScheme(SettingsStore().ReadNumber(Setting::ViewInterfaceColors), theme_.IsThemed());
+}
 
 // The handlers are gone once this body has run: the window goes first.
 CFrameApplication::~CFrameApplication() { Destroy(); }
@@ -71,6 +75,7 @@ const MessageMap& CFrameApplication::Map() const {
         route::Message<WM_DESTROY, &CFrameApplication::OnDestroy>(),
         route::Message<WM_SIZE, &CFrameApplication::OnSize>(),
         route::Message<WM_TIMER, &CFrameApplication::OnTimer>(),
+        route::Message<WM_WINDOWPOSCHANGED, &CFrameApplication::OnWindowPosChanged>(),
         route::Message<WM_SYSCOMMAND, &CFrameApplication::OnSysCommand>(),
         route::Message<WM_CLOSE, &CFrameApplication::OnClose>(),
         route::Message<WM_ENDSESSION, &CFrameApplication::OnEndSession>(),
@@ -156,11 +161,10 @@ LRESULT CFrameApplication::OnCreate(const CreateArgs&) {
     ShowStatusBar(Stored(Setting::ViewStatusbar));
     files_.SetTextLabels(Stored(Setting::ViewTabText));
     ShowFilterPane(Stored(Setting::ViewFilter));
-    ApplyColorScheme(EffectiveColorScheme(SettingsStore().ReadNumber(Setting::ViewInterfaceColors), theme_.IsThemed()));
+    ApplyColorScheme(CurrentColorScheme());
 
     RegisterHotKeys();
     UpdateCaptionAndStatus();
-    ::SetTimer(hwnd(), kStatusTimer, kStatusPeriodMs, nullptr);
     return 0;
 }
 
@@ -215,6 +219,19 @@ void CFrameApplication::OnSize(const SizeArgs& args) {
 
 void CFrameApplication::OnTimer(const TimerArgs& args) {
     if (args.id == kStatusTimer) UpdateCaptionAndStatus();
+}
+
+// The status bar follows the list only while somebody can see it: a hidden window runs no
+// timer, and is brought up to date the moment it is shown.
+LRESULT CFrameApplication::OnWindowPosChanged(const RawMessageArgs<WM_WINDOWPOSCHANGED>& args) {
+    const auto& position = *reinterpret_cast<const WINDOWPOS*>(args.lParam);
+    if (position.flags & SWP_SHOWWINDOW) {
+        UpdateCaptionAndStatus();
+        ::SetTimer(hwnd(), kStatusTimer, kStatusPeriodMs, nullptr);
+    } else if (position.flags & SWP_HIDEWINDOW) {
+        ::KillTimer(hwnd(), kStatusTimer);
+    }
+    return ::DefWindowProcA(hwnd(), WM_WINDOWPOSCHANGED, args.wParam, args.lParam);
 }
 
 // Minimising and the close box only hide the window: the program lives on in the notification

@@ -15,6 +15,7 @@
 #include "panes/filter_pane.h"
 #include "framework/frame_window.h"
 #include "framework/message_args.h"
+#include "framework/private_messages.h"
 #include "framework/win_handles.h"
 #include "panes/files_pane.h"
 #include "ui/icon_toolbar.h"
@@ -23,11 +24,6 @@
 
 class DocumentListModel;
 
-// The program's private messages to the main window (the watcher's WM_RECENT_CHANGED is
-// declared with the watcher).
-constexpr UINT WM_TRAY_NOTIFY = WM_USER + 5;
-// wParam: the topic's file name (const char*); lParam: 0, or the MSG a dialog is pre-translating.
-constexpr UINT WM_SHOW_HELP_TOPIC = WM_USER + 4445;
 
 // The undecoded parameters of a message, for the private ones and for those passed on as they came.
 template <UINT... Ids>
@@ -80,6 +76,9 @@ public:
     bool CreateToolBar(bool large);
     // 0 Classic, 1 Modern, 2 Original: stored, and handed to everything the program paints.
     void ApplyColorScheme(int scheme);
+    // The scheme everything is painted in now: the stored one, or Classic where the system
+    // paints without visual styles.
+    int CurrentColorScheme() const;
     void FocusFilesPane();
     void FocusFilterPane();
 
@@ -109,6 +108,7 @@ private:
     void OnDestroy();
     void OnSize(const SizeArgs& args);
     void OnTimer(const TimerArgs& args);
+    LRESULT OnWindowPosChanged(const RawMessageArgs<WM_WINDOWPOSCHANGED>& args);
     LRESULT OnSysCommand(const RawMessageArgs<WM_SYSCOMMAND>& args);
     void OnClose();
     LRESULT OnEndSession(const RawMessageArgs<WM_ENDSESSION>& args);
@@ -176,6 +176,7 @@ private:
     UniqueIcon icon_;
     ThemeApi theme_;
     int statusWidths_[kStatusPanes] = {};
+    std::string statusTexts_[kStatusPanes];  // as set, so that only changed panes are set again
     StatusWords statusWords_;  // in the current language; read from its file only when it changes
     SelectionFacts selection_;
     bool selectionStale_ = true;  // selection_ must be counted again

@@ -10,6 +10,7 @@
 #include "app/frame_texts.h"
 #include "settings/settings_store.h"
 #include "framework/selected_object.h"
+#include "framework/window_text.h"
 #include "language/message_table.h"
 #include "language/message_text.h"
 #include "language/ui_language.h"
@@ -87,21 +88,6 @@ void AddMenuIcons(OwnerDrawMenu& menu, std::span<const CommandIcon> icons) {
     for (const CommandIcon& entry : icons) menu.AddImage(static_cast<int>(entry.command), entry.icon);
 }
 
-std::string WindowText(HWND window) {
-    const int length = ::GetWindowTextLengthA(window);
-    std::string text(static_cast<std::size_t>(length) + 1, '\0');
-    text.resize(static_cast<std::size_t>(::GetWindowTextA(window, text.data(), length + 1)));
-    return text;
-}
-
-std::string StatusText(HWND statusBar, int pane) {
-    const auto length = LOWORD(::SendMessageA(statusBar, SB_GETTEXTLENGTHA, static_cast<WPARAM>(pane), 0));
-    std::string text(static_cast<std::size_t>(length) + 1, '\0');
-    const auto copied = LOWORD(::SendMessageA(statusBar, SB_GETTEXTA, static_cast<WPARAM>(pane), reinterpret_cast<LPARAM>(text.data())));
-    text.resize(copied);
-    return text;
-}
-
 }  // namespace
 
 bool CFrameApplication::CreateStatusBar() {
@@ -130,7 +116,7 @@ bool CFrameApplication::CreateToolBar(bool large) {
     CurrentLanguage().TranslateToolBar(false, toolBar_->hwnd(), toolTips_, IDR_MAINFRAME);
     toolBar_->SetIconSize(large ? 24 : 16, resourceId);
     for (const CommandIcon& entry : kMainMenuIcons) toolBar_->AddIcon(entry.icon);
-    toolBar_->SetScheme(EffectiveColorScheme(SettingsStore().ReadNumber(Setting::ViewInterfaceColors), theme_.IsThemed()));
+    toolBar_->SetScheme(CurrentColorScheme());
     ::ShowWindow(toolBar_->hwnd(), Stored(Setting::ViewToolbar) ? SW_SHOWNORMAL : SW_HIDE);
     SetStateToolbar(toolBar_->hwnd());
     LayoutPanes();
@@ -157,7 +143,7 @@ bool CFrameApplication::ApplyLanguage(bool startup) {
     if (toolBar_ && toolBar_->IsAlive()) language.TranslateToolBar(startup, toolBar_->hwnd(), toolTips_, IDR_MAINFRAME);
     if (!LoadMainMenu(startup)) return false;
     LoadTrayMenu(startup);
-    ApplyColorScheme(EffectiveColorScheme(SettingsStore().ReadNumber(Setting::ViewInterfaceColors), theme_.IsThemed()));
+    ApplyColorScheme(CurrentColorScheme());
     return true;
 }
 
@@ -225,7 +211,8 @@ void CFrameApplication::UpdateCaptionAndStatus() {
 // Setting a status text repaints its pane: an unchanged text is left alone, so the 100 ms tick
 // does not flicker.
 void CFrameApplication::SetStatusText(int pane, const std::string& text, bool fitWidth) {
-    if (StatusText(statusBar_, pane) == text) return;
+    if (statusTexts_[pane] == text) return;
+    statusTexts_[pane] = text;
     if (fitWidth) {
         statusWidths_[pane] = StatusTextWidth(text);
         std::array<int, kStatusPanes> edges{};

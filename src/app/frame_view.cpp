@@ -14,7 +14,7 @@ namespace {
 
 void Toggle(Setting setting) {
     const SettingsStore store;
-    store.WriteNumber(setting, store.ReadNumber(setting) != 0 ? 0 : 1);
+    store.WriteNumber(setting, store.ReadFlag(setting) ? 0 : 1);
 }
 
 // Shows or hides a child, storing the choice.
@@ -206,14 +206,14 @@ CommandSnapshot CFrameApplication::Snapshot(unsigned command) {
         default: break;
     }
     const SettingsStore store;
-    s.typesAll = store.ReadNumber(Setting::ViewTypesAll) != 0;
-    s.tabText = store.ReadNumber(Setting::ViewTabText) != 0;
-    s.duplicates = store.ReadNumber(Setting::ViewDuplicates) != 0;
-    s.deleted = store.ReadNumber(Setting::ViewDeleted) != 0;
-    s.filterPane = store.ReadNumber(Setting::ViewFilter) != 0;
-    s.statusBar = store.ReadNumber(Setting::ViewStatusbar) != 0;
-    s.toolBar = store.ReadNumber(Setting::ViewToolbar) != 0;
-    s.largeIcons = store.ReadNumber(Setting::ViewLarge) != 0;
+    s.typesAll = store.ReadFlag(Setting::ViewTypesAll);
+    s.tabText = store.ReadFlag(Setting::ViewTabText);
+    s.duplicates = store.ReadFlag(Setting::ViewDuplicates);
+    s.deleted = store.ReadFlag(Setting::ViewDeleted);
+    s.filterPane = store.ReadFlag(Setting::ViewFilter);
+    s.statusBar = store.ReadFlag(Setting::ViewStatusbar);
+    s.toolBar = store.ReadFlag(Setting::ViewToolbar);
+    s.largeIcons = store.ReadFlag(Setting::ViewLarge);
     s.colorScheme = store.ReadNumber(Setting::ViewInterfaceColors);
     s.sortKey = store.ReadNumber(Setting::FilesSort);
     s.themed = theme_.IsThemed();

@@ -20,7 +20,7 @@ std::string QuickIntroPath(std::string_view programPath) {
 }  // namespace
 
 void StartQuickIntroIfWanted(HWND owner) {
-    if (SettingsStore().ReadNumber(Setting::ShowIntro) == 0) return;
+    if (!SettingsStore().ReadFlag(Setting::ShowIntro)) return;
     const std::string program = ProgramPath();
     if (program.empty()) return;
     const std::string intro = QuickIntroPath(program);

@@ -69,10 +69,10 @@ int CApplicationBase::RunMessageLoop() {
     }
 }
 
-// Paint, the caret timer and a mouse that did not move change nothing a toolbar shows: they do
-// not earn another idle pass (or a resting mouse would keep the program busy).
+// Paint, timers and a mouse that did not move change nothing a toolbar shows: they do not earn
+// another idle pass (or a resting mouse or a status timer would keep the program busy).
 bool CApplicationBase::StartsIdleAgain(const MSG& message) {
-    if (message.message == WM_PAINT || message.message == kSystemTimer) return false;
+    if (message.message == WM_PAINT || message.message == WM_TIMER || message.message == kSystemTimer) return false;
     if (message.message == WM_MOUSEMOVE || message.message == WM_NCMOUSEMOVE) {
         if (message.lParam == lastMousePosition_) return false;
         lastMousePosition_ = message.lParam;

@@ -1,6 +1,8 @@
 // The dialog procedure, the modal loop and the object pointer in DWLP_USER.
 #include "framework/dialog.h"
 
+#include "framework/window_text.h"
+
 namespace {
 
 // Messages whose dialog-procedure answer is the result itself, not TRUE with DWLP_MSGRESULT.
@@ -104,10 +106,7 @@ void CDialog::End(INT_PTR result) {
 }
 
 std::string CDialog::ItemText(int id) const {
-    const HWND item = Item(id);
-    std::string text(static_cast<size_t>(::GetWindowTextLengthA(item)) + 1, '\0');
-    text.resize(static_cast<size_t>(::GetWindowTextA(item, text.data(), static_cast<int>(text.size()))));
-    return text;
+    return WindowText(Item(id));
 }
 
 void CDialog::SetItemText(int id, std::string_view text) { ::SetDlgItemTextA(hwnd(), id, std::string(text).c_str()); }

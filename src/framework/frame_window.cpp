@@ -26,7 +26,8 @@ void CFrameWindow::UseAccelerators(HACCEL accelerators) {
 }
 
 void CFrameWindow::UpdateToolbarStates() {
-    if (!IsAlive() || !::IsWindow(stateToolbar_)) return;
+    // Nobody sees the buttons of a hidden window; showing it starts another idle pass.
+    if (!IsAlive() || !::IsWindowVisible(hwnd()) || !::IsWindow(stateToolbar_)) return;
     ApplyToolbarCommandStates(stateToolbar_, [this](CommandState& state) { QueryCommandState(state); });
 }
 

@@ -25,6 +25,7 @@ UiLanguage::UiLanguage() : folder_(ProgramFolderOf(ProgramPath())) {}
 void UiLanguage::SetProgramFolder(std::string folder) {
     if (!folder.empty() && folder.back() != '\\' && folder.back() != '/') folder += '\\';
     folder_ = std::move(folder);
+    read_.clear();
 }
 
 std::string UiLanguage::LanguageFile() const { return LanguageFilePath(folder_, language_); }
@@ -34,9 +35,17 @@ bool UiLanguage::SetLanguage(std::string_view name) {
     std::string trimmed = TrimLanguageName(name);
     if (trimmed.empty() || SameLanguageName(trimmed, language_)) return false;
     language_ = std::move(trimmed);
-    // Every lookup writes its English text, so walking the tables completes the template.
-    for (unsigned id = 0; id <= kLastMessageId; ++id) MessageText(id);
-    for (unsigned index = 0; index < kTranslatorEntries; ++index) TranslatorText(index);
+    read_.clear();
+    // The template always holds the built-in texts; with the language "english" it is the file
+    // read, so it is completed before anything is looked up.
+    for (unsigned id = 0; id <= kLastMessageId; ++id) {
+        const std::string_view english = BuiltInMessageText(id);
+        if (!english.empty()) WriteTemplate(kCommonSection, {}, static_cast<int>(id), english);
+    }
+    for (unsigned index = 0; index < kTranslatorEntries; ++index) {
+        const std::string_view english = BuiltInTranslatorText(index);
+        if (!english.empty()) WriteTemplate(kTranslatorSection, {}, static_cast<int>(index), english);
+    }
     return true;
 }
 
@@ -44,13 +53,21 @@ std::string UiLanguage::Read(std::string_view section, std::string_view prefix, 
                              std::string_view defaultText) const {
     const std::string key = LanguageKey(prefix, number);
     if (language_.empty() || key.empty()) return std::string(defaultText);
-    char buffer[kReadBufferSize] = {};
+    // The template is the translators' copy of the built-in texts: with English current, hand
+    // edits of it never take effect.
+    if (SameLanguageName(language_, kTemplateLanguage)) return std::string(defaultText);
     const std::string sectionName(SectionOrCommon(section));
-    ::GetPrivateProfileStringA(sectionName.c_str(), key.c_str(), "", buffer, kReadBufferSize,
-                               LanguageFile().c_str());
-    std::string value(buffer);
-    DropIncompleteUtf8Tail(value);
-    return value.empty() ? std::string(defaultText) : value;
+    const std::string cacheKey = sectionName + '\n' + key;
+    auto found = read_.find(cacheKey);
+    if (found == read_.end()) {
+        char buffer[kReadBufferSize] = {};
+        ::GetPrivateProfileStringA(sectionName.c_str(), key.c_str(), "", buffer, kReadBufferSize,
+                                   LanguageFile().c_str());
+        std::string value(buffer);
+        DropIncompleteUtf8Tail(value);
+        found = read_.emplace(cacheKey, std::move(value)).first;
+    }
+    return found->second.empty() ? std::string(defaultText) : found->second;
 }
 
 bool UiLanguage::WriteTemplate(std::string_view section, std::string_view prefix, int number,
@@ -64,23 +81,16 @@ bool UiLanguage::WriteTemplate(std::string_view section, std::string_view prefix
                                         TemplateFile().c_str()) != FALSE;
 }
 
-std::string UiLanguage::LookUp(std::string_view section, int number, std::string_view englishText) const {
-    // Written before it is read: the template always holds the built-in text, and with the
-    // language "english" the template is the file read.
-    WriteTemplate(section, {}, number, englishText);
-    return Read(section, {}, number, englishText);
-}
-
 std::string UiLanguage::MessageText(unsigned id) const {
     const std::string_view english = BuiltInMessageText(id);
     if (english.empty()) return {};
-    return LookUp(kCommonSection, static_cast<int>(id), english);
+    return Read(kCommonSection, {}, static_cast<int>(id), english);
 }
 
 std::string UiLanguage::TranslatorText(unsigned index) const {
     const std::string_view english = BuiltInTranslatorText(index);
     if (english.empty()) return {};
-    return LookUp(kTranslatorSection, static_cast<int>(index), english);
+    return Read(kTranslatorSection, {}, static_cast<int>(index), english);
 }
 
 std::string UiLanguage::MakerWebAddress() const { return std::string(MakerWebAddressFor(language_)); }

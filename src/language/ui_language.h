@@ -3,13 +3,15 @@
 
 #include <windows.h>
 
+#include <map>
 #include <string>
 #include <string_view>
 
 #include "framework/win_handles.h"
 
-// Translations come from "<language>.lng" in the program's folder; every English text met on
-// the way is written into the translators' template english.lng there. Until a language is
+// Translations come from "<language>.lng" in the program's folder; the English texts are written
+// into the translators' template english.lng there: message and translator texts when a language
+// is set, dialog, menu and tool bar texts when a walk is asked to. Until a language is
 // set, lookups give their English defaults and the walks change nothing.
 class UiLanguage {
 public:
@@ -53,7 +55,6 @@ public:
     bool TranslateMenu(bool writeTemplate, HMENU menu, int menuId) const;
 
 private:
-    std::string LookUp(std::string_view section, int number, std::string_view englishText) const;
     void TranslateChildren(bool writeTemplate, HWND window, int dialogId, const std::string& section) const;
     void TranslatePropertySheet(bool writeTemplate, HWND sheet, HWND tabs, int dialogId,
                                 const std::string& section) const;
@@ -67,6 +68,9 @@ private:
 
     std::string folder_;
     std::string language_;
+    // Every value read from the current language file, by section and key: a language file is
+    // read once per language, not at every lookup.
+    mutable std::map<std::string, std::string, std::less<>> read_;
 };
 
 // Marks a control so that no translation walk ever changes it.

@@ -6,6 +6,7 @@
 
 #include <vector>
 
+#include "framework/window_text.h"
 #include "language/language_keys.h"
 #include "language/translation_rules.h"
 
@@ -14,27 +15,14 @@ namespace {
 // Header and tab labels are read into buffers of this size, as the controls' own editors do.
 constexpr int kLabelBufferSize = 260;
 
-std::string WindowText(HWND window) {
-    const int length = ::GetWindowTextLengthA(window);
-    if (length <= 0) return {};
-    std::string text(static_cast<std::size_t>(length) + 1, '\0');
-    text.resize(static_cast<std::size_t>(::GetWindowTextA(window, text.data(), length + 1)));
-    return text;
-}
-
-std::string ClassNameOf(HWND window) {
-    char name[kLabelBufferSize] = {};
-    return ::GetClassNameA(window, name, kLabelBufferSize) > 0 ? std::string(name) : std::string();
-}
-
 // A property sheet answers PSM_GETTABCONTROL with its own tab strip. Other dialogs leave the
 // message to the default procedure, which answers 0; the class check guards against a dialog
 // that gives the number a meaning of its own.
 HWND SheetTabControl(HWND window) {
-    if (!::IsWindow(window) || ClassNameOf(window) != "#32770") return nullptr;
+    if (!::IsWindow(window) || WindowClassName(window) != "#32770") return nullptr;
     const auto tabs = reinterpret_cast<HWND>(::SendMessageA(window, PSM_GETTABCONTROL, 0, 0));
     if (!tabs || !::IsChild(window, tabs)) return nullptr;
-    return ControlKindOf(ClassNameOf(tabs)) == ControlKind::TabControl ? tabs : nullptr;
+    return ControlKindOf(WindowClassName(tabs)) == ControlKind::TabControl ? tabs : nullptr;
 }
 
 // A wizard keeps its tab strip hidden and shows one page at a time.
@@ -163,7 +151,7 @@ void UiLanguage::TranslateChildren(bool writeTemplate, HWND window, int dialogId
         const std::string text = WindowText(child);
         ControlFacts facts;
         facts.id = ::GetDlgCtrlID(child);
-        facts.kind = ControlKindOf(ClassNameOf(child));
+        facts.kind = ControlKindOf(WindowClassName(child));
         facts.text = text;
         facts.userData = ::GetWindowLongPtrA(child, GWLP_USERDATA);
         if (!ShouldTranslateControl(facts)) continue;

@@ -63,7 +63,7 @@ void CFilesListCtrl::SortByStoredKey() {
         ClearSortState();
         return;
     }
-    Sort(static_cast<int>(column), settings.ReadNumber(Setting::FilesSortAsc) != 0);
+    Sort(static_cast<int>(column), settings.ReadFlag(Setting::FilesSortAsc));
 }
 
 int CFilesListCtrl::ColumnWidth(int column) const {

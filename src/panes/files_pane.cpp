@@ -63,7 +63,7 @@ void CDialogFiles::SelectTab(int tab) {
 
 void CDialogFiles::ShowTabs() {
     if (!::IsWindow(tabs_)) return;
-    const bool withNames = SettingsStore().ReadNumber(Setting::ViewTabText) != 0;
+    const bool withNames = SettingsStore().ReadFlag(Setting::ViewTabText);
     std::vector<TabLabel> labels;
     labels.reserve(model_.TabCount());
     for (size_t tab = 0; tab < model_.TabCount(); ++tab) {
@@ -129,7 +129,7 @@ CFilesListCtrl* CDialogFiles::ListControl() { return ::IsWindow(list_.hwnd()) ? 
 
 void CDialogFiles::ShowOrHideTabStrip() {
     if (!::IsWindow(tabs_) || !::IsWindow(list_.hwnd())) return;
-    const bool allTypes = SettingsStore().ReadNumber(Setting::ViewTypesAll) != 0;
+    const bool allTypes = SettingsStore().ReadFlag(Setting::ViewTypesAll);
     ::ShowWindow(tabs_, list_.RowCount() == 0 || allTypes ? SW_HIDE : SW_SHOW);
     ::UpdateWindow(tabs_);
     Layout();
@@ -155,7 +155,7 @@ void CDialogFiles::Layout() {
     ::MoveWindow(tabs_, client.left, client.top + gap, client.right - client.left, tabHeight, TRUE);
     int top = client.top;
     // The same test that hides the tab strip.
-    if (list_.RowCount() > 0 && SettingsStore().ReadNumber(Setting::ViewTypesAll) == 0) top += tabHeight + gap;
+    if (list_.RowCount() > 0 && !SettingsStore().ReadFlag(Setting::ViewTypesAll)) top += tabHeight + gap;
     ::MoveWindow(list_.hwnd(), client.left, top, client.right - client.left, client.bottom - top, TRUE);
 }
 

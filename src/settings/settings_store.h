@@ -1,4 +1,4 @@
-// The settings accessors: each call reads or writes one value of the branch, nothing is cached.
+// The settings accessors: values are read from the registry once and held; writes go through.
 #pragma once
 
 #include <cstdint>
@@ -19,6 +19,8 @@ public:
     // The stored value, or the setting's default when it is missing or unreadable; 0 for a
     // setting that is not a number of the table.
     std::uint32_t ReadNumber(Setting setting) const;
+    // An on/off setting: any stored number but 0 is on.
+    bool ReadFlag(Setting setting) const { return ReadNumber(setting) != 0; }
     bool WriteNumber(Setting setting, std::uint32_t value) const;
     // True when a stored text was read; otherwise `out` holds the default (empty for a setting
     // that is not a text of the table) and the result is false.
@@ -30,7 +32,13 @@ public:
     // The branch itself, opened (and created) afresh.
     RegistryKey OpenBranch() const;
 
+    // Forgets every held value, so the next reads ask the registry: for whoever changed the
+    // registry behind the store's back (tests, and nothing else in the program).
+    static void ForgetHeldValues();
+
 private:
+    std::string BranchName() const;
+
     std::string registryKeyName_{kRegistryKeyName};
     std::string applicationName_{kApplicationName};
 };

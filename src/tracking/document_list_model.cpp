@@ -81,7 +81,7 @@ bool DocumentListModel::BuildTabs(const DateFilter& dates) {
     tabs_.clear();
     const bool read = UpdateIndex();
     if (read) {
-        const bool showDeleted = SettingsStore().ReadNumber(Setting::ViewDeleted) != 0;
+        const bool showDeleted = SettingsStore().ReadFlag(Setting::ViewDeleted);
         for (const TabType& tab : SelectTabs(index_, dates, showDeleted, ExistsQuery())) {
             // The shell names a type by the extension as written ("DOCX File"), so the tab follows
             // the first line it stands for, not the first spelling anywhere in the history.
@@ -102,8 +102,8 @@ bool DocumentListModel::Fill(const DateFilter& dates, int tab, bool purge) {
     bool done = UpdateIndex();
     if (done) {
         const SettingsStore settings;
-        const ViewSettings view{settings.ReadNumber(Setting::ViewDuplicates) != 0,
-                                settings.ReadNumber(Setting::ViewDeleted) != 0};
+        const ViewSettings view{settings.ReadFlag(Setting::ViewDuplicates),
+                                settings.ReadFlag(Setting::ViewDeleted)};
         uint32_t extension = kAllTypes;
         if (tab >= 0) {
             // A tab that no longer exists shows nothing rather than everything.

@@ -5,11 +5,8 @@
 
 #include <string>
 
+#include "framework/private_messages.h"
 #include "framework/win_handles.h"
-
-// Posted to the target window, without data, for every change notification. Several may
-// collapse into one scan: the scan compares listings rather than counting messages.
-constexpr UINT WM_RECENT_CHANGED = WM_USER + 1111;
 
 class RecentWatcher {
 public:

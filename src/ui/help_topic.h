@@ -5,9 +5,7 @@
 
 #include <string>
 
-// wParam: the topic's file name ("opt.htm"), a zero-terminated text; lParam: 0, or the MSG a
-// dialog is pre-translating. The frame answers 1 when it opened a page (or took the message).
-constexpr UINT WM_SHOW_HELP_TOPIC = WM_USER + 4445;
+#include "framework/private_messages.h"
 
 // The application's main frame window while it lives; null otherwise.
 HWND MainFrameWindow();

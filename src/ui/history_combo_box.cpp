@@ -4,20 +4,12 @@
 // before it tells its parent (CBN_EDITUPDATE): so it works inside any parent window.
 #include "ui/history_combo_box.h"
 
+#include "framework/window_text.h"
 #include "settings/registry_list.h"
 #include "settings/settings_store.h"
 #include "ui/history_rules.h"
 #include "ui/window_utils.h"
 
-namespace {
-
-std::string TextOf(HWND window) {
-    std::string text(static_cast<std::size_t>(::GetWindowTextLengthA(window)) + 1, '\0');
-    text.resize(static_cast<std::size_t>(::GetWindowTextA(window, text.data(), static_cast<int>(text.size()))));
-    return text;
-}
-
-}  // namespace
 
 HistoryComboBox::~HistoryComboBox() {
     if (IsAlive()) SaveList();
@@ -78,7 +70,7 @@ bool HistoryComboBox::RefusesCharacter(unsigned character) const {
     DWORD start = 0;
     DWORD end = 0;
     ::SendMessageA(hwnd(), CB_GETEDITSEL, reinterpret_cast<WPARAM>(&start), reinterpret_cast<LPARAM>(&end));
-    return RefusesTypedCharacter(character, EditLength(TextOf(hwnd())), start != end, limit_);
+    return RefusesTypedCharacter(character, EditLength(WindowText(hwnd())), start != end, limit_);
 }
 
 LRESULT HistoryComboBox::OnCommand(const PassedOnArgs<WM_COMMAND>& args) {
@@ -89,7 +81,7 @@ LRESULT HistoryComboBox::OnCommand(const PassedOnArgs<WM_COMMAND>& args) {
 
 void HistoryComboBox::Complete() {
     if (!complete_ || completing_) return;
-    const std::string typed = TextOf(hwnd());
+    const std::string typed = WindowText(hwnd());
     const auto index = CompletionIndex(Entries(), typed);
     if (!index) return;
     // Selecting the entry replaces the edit text, which reports an update of its own.
@@ -108,5 +100,5 @@ LRESULT HistoryComboBox::OnDestroy(const PassedOnArgs<WM_DESTROY>& args) {
 void HistoryComboBox::SaveList() const {
     if (listName_.empty()) return;
     const RegistryKey branch = SettingsStore().OpenBranch();
-    if (branch) WriteList(branch.get(), listName_, HistoryWithRecent(Entries(), TextOf(hwnd()), maximum_, limit_));
+    if (branch) WriteList(branch.get(), listName_, HistoryWithRecent(Entries(), WindowText(hwnd()), maximum_, limit_));
 }

@@ -4,6 +4,7 @@
 #include <algorithm>
 
 #include "framework/wait_cursor.h"
+#include "ui/window_utils.h"
 
 namespace {
 
@@ -142,9 +143,7 @@ bool SortListCtrl::AdoptOrCreate(HWND parent, UINT controlId, DWORD style) {
     HWND list = hwnd();
     if (list == nullptr) list = ::GetDlgItem(parent, static_cast<int>(controlId));
     if (list != nullptr) {
-        char className[32] = {};
-        ::GetClassNameA(list, className, sizeof className);
-        if (lstrcmpiA(className, WC_LISTVIEWA) != 0) return false;
+        if (!IsListView(list)) return false;
         const auto current = static_cast<DWORD>(::GetWindowLongPtrA(list, GWL_STYLE));
         // Owner data is fixed when the list is created.
         if ((style & LVS_OWNERDATA) != 0 && (current & LVS_OWNERDATA) == 0) return false;

@@ -9,12 +9,10 @@
 #include <vector>
 
 #include "framework/message_args.h"
+#include "framework/private_messages.h"
 #include "framework/subclass_window.h"
 #include "framework/win_handles.h"
 #include "ui/sort_rules.h"
-
-// Sent to the list's parent, with both parameters 0, after a sort column or direction was set.
-constexpr UINT kSortChangedMessage = WM_USER + 2222;
 
 // Usage, an ordinary list the parent sorts when the message arrives:
 //

@@ -4,15 +4,12 @@
 
 #include <versionhelpers.h>
 
-#include <array>
-
 #include "framework/proc_address.h"
 #include "framework/win_handles.h"
+#include "framework/window_text.h"
 #include "ui/text_lookup.h"
 
 namespace {
-
-constexpr int kClassNameLength = 260;
 
 struct RunningCopySearch {
     std::intptr_t marker = 0;
@@ -46,11 +43,8 @@ bool IsLiveWindow(HWND window) { return window != nullptr && ::IsWindow(window);
 bool ClassNameOf(HWND window, std::string& out) {
     out.clear();
     if (!IsLiveWindow(window)) return false;
-    std::array<char, kClassNameLength + 1> name{};
-    const int length = ::GetClassNameA(window, name.data(), static_cast<int>(name.size()));
-    if (length <= 0) return false;
-    out.assign(name.data(), static_cast<std::size_t>(length));
-    return true;
+    out = WindowClassName(window);
+    return !out.empty();
 }
 
 bool HasClassName(HWND window, std::string_view className) {

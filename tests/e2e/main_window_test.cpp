@@ -49,6 +49,9 @@ TEST_F(MainWindow, OpenedDocumentsAppearInTheirTypesTabWithTheirCells) {
     // A document recorded earlier and deleted since.
     const std::string gone = documents_.Path() + "Old notes.txt";
     WriteFile(program_.Path() + "Kestrum.dat", std::to_string(TodayDayNumber()) + ".250000 " + gone + "\r\n");
+    // Shown at start: a hidden window leaves its status bar until it is shown again.
+    const DWORD shown = 0;
+    ::RegSetKeyValueA(HKEY_CURRENT_USER, "Software\\Quillon Works\\Kestrum", "Minimized", REG_DWORD, &shown, sizeof shown);
 
     KestrumProcess kestrum(kestrumExe, program_.Path());
     ASSERT_TRUE(kestrum.Started());

@@ -4,6 +4,8 @@
 
 #include <gtest/gtest.h>
 
+#include "settings/settings_store.h"
+
 #include <cstdlib>
 #include <memory>
 #include <string>
@@ -325,6 +327,7 @@ TEST_F(DialogBaseTest, ADialogPaintsOverTheFrameInTheSamePass) {
 // at it on the test display.
 TEST_F(DialogBaseTest, EveryControlWorksTogetherOnOneDialog) {
     ::RegDeleteTreeA(HKEY_CURRENT_USER, "Software\\Quillon Works\\Kestrum\\MoveCopyFolders");
+        SettingsStore::ForgetHeldValues();
     CControlsDialog dialog({IDI_COPY, IDI_HELP_LINK, "copy_move.htm"});
     ASSERT_TRUE(dialog.Create(nullptr));
     ASSERT_TRUE(dialog.history.Init("MoveCopyFolders", 10, 260));
@@ -351,4 +354,5 @@ TEST_F(DialogBaseTest, EveryControlWorksTogetherOnOneDialog) {
     EXPECT_EQ(frame->Topics(), (std::vector<std::string>{"copy_move.htm"}));
     ::DestroyWindow(dialog.hwnd());
     ::RegDeleteTreeA(HKEY_CURRENT_USER, "Software\\Quillon Works\\Kestrum\\MoveCopyFolders");
+        SettingsStore::ForgetHeldValues();
 }

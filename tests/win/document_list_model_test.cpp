@@ -21,9 +21,13 @@ class DocumentListModelTest : public testing::Test {
 protected:
     void SetUp() override {
         ::RegDeleteTreeA(HKEY_CURRENT_USER, "Software\\Quillon Works\\Kestrum");
+        SettingsStore::ForgetHeldValues();
         today_ = TodayDayNumber();
     }
-    void TearDown() override { ::RegDeleteTreeA(HKEY_CURRENT_USER, "Software\\Quillon Works\\Kestrum"); }
+    void TearDown() override {
+        ::RegDeleteTreeA(HKEY_CURRENT_USER, "Software\\Quillon Works\\Kestrum");
+        SettingsStore::ForgetHeldValues();
+    }
 
     std::string Doc(const std::string& name, size_t bytes) {
         const std::string path = documents_.Path() + name;

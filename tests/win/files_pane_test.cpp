@@ -67,11 +67,13 @@ class FilesPaneTest : public testing::Test {
 protected:
     void SetUp() override {
         ::RegDeleteTreeA(HKEY_CURRENT_USER, "Software\\Quillon Works\\Kestrum");
+        SettingsStore::ForgetHeldValues();
         ClearRecentFolder();
         today_ = TodayDayNumber();
     }
     void TearDown() override {
         ::RegDeleteTreeA(HKEY_CURRENT_USER, "Software\\Quillon Works\\Kestrum");
+        SettingsStore::ForgetHeldValues();
         ::DeleteFileA(HistoryPath().c_str());
     }
 

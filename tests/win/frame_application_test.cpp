@@ -58,6 +58,7 @@ class FrameTest : public testing::Test {
 protected:
     void SetUp() override {
         ::RegDeleteTreeA(HKEY_CURRENT_USER, kBranch);
+        SettingsStore::ForgetHeldValues();
         ClearRecentFolder();
         language_.SetProgramFolder(languages_.Path());
         today_ = TodayDayNumber();
@@ -65,6 +66,7 @@ protected:
     void TearDown() override {
         frame_.reset();
         ::RegDeleteTreeA(HKEY_CURRENT_USER, kBranch);
+        SettingsStore::ForgetHeldValues();
         ::DeleteFileA(HistoryPath().c_str());
     }
 
@@ -457,21 +459,34 @@ TEST_F(FrameTest, AStoredSortKeyNamingNoColumnLeavesHistoryOrderAndNoMark) {
     }
 }
 
-TEST_F(FrameTest, TheTimerRefreshesTheStatusBarAndPanesFitTheirTexts) {
+TEST_F(FrameTest, TheTimerRefreshesTheStatusBarOnlyWhileShownAndPanesFitTheirTexts) {
     Open(Line(today_, Doc("a.txt")));
-    ChooseFilterMode(frame_->FilterPane().hwnd(), IDC_FILTER_ALL);
-    Store(Setting::ViewTypesAll, 1);
-    ASSERT_TRUE(WaitUntil([&] {
+    auto firstPane = [&] {
         char text[64] = {};
         ::SendMessageA(frame_->StatusBar(), SB_GETTEXTA, 0, reinterpret_cast<LPARAM>(text));
-        return std::string(text) == "Filter: None  ";
-    }, 2s));
+        return std::string(text);
+    };
+    // KillTimer answers whether the timer ran (and stops it; the test shows the window again).
+    EXPECT_FALSE(::KillTimer(Window(), 0)) << "a hidden window runs no timer";
+    frame_->ShowMainWindow();
+    ChooseFilterMode(frame_->FilterPane().hwnd(), IDC_FILTER_ALL);
+    Store(Setting::ViewTypesAll, 1);
+    ASSERT_TRUE(WaitUntil([&] { return firstPane() == "Filter: None  "; }, 2s));
     int edges[CFrameApplication::kStatusPanes] = {};
     ::SendMessageA(frame_->StatusBar(), SB_GETPARTS, CFrameApplication::kStatusPanes, reinterpret_cast<LPARAM>(edges));
     EXPECT_GT(edges[0], 0);
     EXPECT_GT(edges[1], edges[0]);
     EXPECT_GT(edges[2], edges[1]);
     EXPECT_EQ(edges[3], -1);
+
+    Command(ID_FILE_HIDE);
+    EXPECT_FALSE(::KillTimer(Window(), 0)) << "hiding stops the timer";
+    Store(Setting::ViewTypesAll, 0);
+    PumpPendingMessages();
+    EXPECT_EQ(firstPane(), "Filter: None  ") << "nothing is refreshed while hidden";
+    frame_->ShowMainWindow();
+    EXPECT_EQ(firstPane(), "Filter: Type  ") << "showing brings the status up to date at once";
+    EXPECT_TRUE(::KillTimer(Window(), 0));
 }
 
 TEST_F(FrameTest, ARebuildWithFewerTabsSelectsTheLastAndWithNoneSelectsNothing) {

@@ -273,6 +273,8 @@ TEST(ApplicationRun, IdleUpdatesTheToolbarAndTheMainWindowsEndEndsTheRun) {
             mainWindowWhileRunning = app.MainWindow() == &frame;
             frame.snapshot.selected = 1;
             frame.snapshot.toolbar = false;
+            // Timers earn no idle pass; a change comes with a message, as input does.
+            ::PostMessageA(frame.hwnd(), WM_NULL, 0, 0);
             RunSoon([&, toolbar] {
                 seen.push_back(ReadButtons(toolbar));
                 ::DestroyWindow(frame.hwnd());

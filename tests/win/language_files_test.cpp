@@ -102,7 +102,23 @@ TEST_F(LanguageFilesTest, WithEnglishCurrentHandEditsOfTheTemplateNeverTakeEffec
     ASSERT_TRUE(language.SetLanguage("english"));
     ::WritePrivateProfileStringA("Common", "ID_2800", "Edited", Template().c_str());
     EXPECT_EQ(language.MessageText(2800), "Name");
+    // The next start writes the template anew.
+    UiLanguage next;
+    next.SetProgramFolder(folder.Path());
+    ASSERT_TRUE(next.SetLanguage("english"));
     EXPECT_EQ(ProfileValue(Template(), "Common", "ID_2800"), "Name");
+    EXPECT_EQ(next.MessageText(2800), "Name");
+}
+
+TEST_F(LanguageFilesTest, ALanguageFileIsReadOncePerLanguage) {
+    folder.Write("german.lng", "[Common]\r\nID_2800=Name (de)\r\n");
+    ASSERT_TRUE(language.SetLanguage("german"));
+    EXPECT_EQ(language.MessageText(2800), "Name (de)");
+    folder.Write("german.lng", "[Common]\r\nID_2800=Changed\r\n");
+    EXPECT_EQ(language.MessageText(2800), "Name (de)") << "held since the language was set";
+    ASSERT_TRUE(language.SetLanguage("english"));
+    ASSERT_TRUE(language.SetLanguage("german"));
+    EXPECT_EQ(language.MessageText(2800), "Changed") << "read anew when the language is set again";
 }
 
 TEST_F(LanguageFilesTest, TranslatorCredits) {

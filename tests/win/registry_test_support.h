@@ -5,16 +5,19 @@
 #include <windows.h>
 
 #include <cstdint>
+#include <cstring>
 #include <string>
 #include <vector>
 
 #include "framework/win_handles.h"
+#include "settings/settings_store.h"
 
 inline constexpr char kTestBranch[] = "Software\\Quillon Works\\Kestrum";
 
 // Removes the settings branch with everything in it; true when it is gone.
 inline bool DeleteSettingsBranch() {
     const LONG result = ::RegDeleteTreeA(HKEY_CURRENT_USER, kTestBranch);
+    SettingsStore::ForgetHeldValues();
     return result == ERROR_SUCCESS || result == ERROR_FILE_NOT_FOUND;
 }
 
@@ -32,6 +35,7 @@ inline UniqueRegKey CreateRawKey(HKEY root, const std::string& path) {
 inline bool SetRaw(HKEY root, const std::string& path, const std::string& name, DWORD type, const void* data,
                    std::size_t size) {
     const UniqueRegKey key = CreateRawKey(root, path);
+    SettingsStore::ForgetHeldValues();
     return key && ::RegSetValueExA(key.get(), name.c_str(), 0, type, static_cast<const BYTE*>(data),
                                    static_cast<DWORD>(size)) == ERROR_SUCCESS;
 }
@@ -72,4 +76,10 @@ inline std::string RawText(const RawValue& value) {
     std::string text(value.data.begin(), value.data.end());
     while (!text.empty() && text.back() == '\0') text.pop_back();
     return text;
+}
+
+inline std::uint32_t RawNumber(const RawValue& value) {
+    std::uint32_t number = 0;
+    if (value.data.size() == sizeof number) std::memcpy(&number, value.data.data(), sizeof number);
+    return number;
 }

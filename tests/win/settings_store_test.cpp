@@ -46,6 +46,34 @@ TEST_F(SettingsStoreTest, ReadingCreatesTheBranch) {
     EXPECT_TRUE(KeyExists(HKEY_CURRENT_USER, kTestBranch));
 }
 
+TEST_F(SettingsStoreTest, ValuesAreReadOnceAndWritesGoStraightToTheRegistry) {
+    EXPECT_EQ(store.ReadNumber(TipDays), 3u);
+    // Behind the store's back: the value it holds stands until it is told to forget.
+    const DWORD edited = 9;
+    ASSERT_TRUE(::RegSetKeyValueA(HKEY_CURRENT_USER, kTestBranch, "TipDays", REG_DWORD, &edited, sizeof edited) ==
+                ERROR_SUCCESS);
+    EXPECT_EQ(store.ReadNumber(TipDays), 3u) << "held, not read again";
+    EXPECT_EQ(SettingsStore().ReadNumber(TipDays), 3u) << "every store of the branch shares what is held";
+
+    ASSERT_TRUE(store.WriteNumber(TipDays, 5));
+    EXPECT_EQ(RawNumber(GetRaw(HKEY_CURRENT_USER, kTestBranch, "TipDays")), 5u) << "written through at once";
+    EXPECT_EQ(store.ReadNumber(TipDays), 5u);
+    ASSERT_TRUE(store.WriteText(Lang, "german"));
+    EXPECT_EQ(RawText(GetRaw(HKEY_CURRENT_USER, kTestBranch, "Lang")), "german");
+    EXPECT_EQ(store.ReadText(Lang), "german");
+
+    // A write the registry refuses is not held: the next read asks the registry.
+    EXPECT_FALSE(store.WriteText(Lang, std::string("se\0cret", 7)));
+    EXPECT_EQ(store.ReadText(Lang), "german");
+
+    SettingsStore other("Software\\Quillon Works", "Kestrum Test Branch");
+    ASSERT_TRUE(other.WriteNumber(TipDays, 7));
+    EXPECT_EQ(store.ReadNumber(TipDays), 5u) << "branches are held apart";
+    ::RegDeleteTreeA(HKEY_CURRENT_USER, "Software\\Quillon Works\\Kestrum Test Branch");
+    SettingsStore::ForgetHeldValues();
+    EXPECT_EQ(store.ReadNumber(TipDays), 5u);
+}
+
 TEST_F(SettingsStoreTest, NumbersRoundTripAsFourByteDwords) {
     std::uint32_t value = 1000;
     for (const SettingInfo& info : AllSettings()) {
