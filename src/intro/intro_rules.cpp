@@ -37,12 +37,14 @@ IntroLayout IntroControlLayout(const PixelRect& client, std::uint32_t baseUnits)
     const auto across = [&](int n) { return DialogUnitsFromBase(n, true, baseUnits); };
     const auto down = [&](int n) { return DialogUnitsFromBase(n, false, baseUnits); };
     const int buttonTop = client.bottom - down(14);
-    // The browser's bottom margin is measured in horizontal units, as the buttons' row was
-    // first laid out; it leaves the row its room at the usual base units.
+    const int checkBoxTop = client.bottom - down(26);
+    // The browser's bottom margin is measured in horizontal units, as the row below was first
+    // laid out; where the base units make that margin smaller than the row, the browser stops
+    // above the check box instead of covering it.
     return {
         .browser = {client.left + across(3), client.top + down(3), client.right - across(3),
-                    client.bottom - across(27)},
-        .checkBox = {client.left + across(4), client.bottom - down(26)},
+                    std::min(client.bottom - across(27), checkBoxTop - down(1))},
+        .checkBox = {client.left + across(4), checkBoxTop},
         .back = {client.left + across(3), buttonTop},
         .next = {client.left + across(63), buttonTop},
         .close = {client.right - across(39), buttonTop},

@@ -91,7 +91,8 @@ TEST(IntroLayout, FollowsTheClientAreaInDialogUnits) {
     EXPECT_EQ(layout.browser.left, 6);
     EXPECT_EQ(layout.browser.top, 6);
     EXPECT_EQ(layout.browser.right, 594);
-    EXPECT_EQ(layout.browser.bottom, 700 - 54);
+    // 27 horizontal units would reach 2 pixels into the check box: the browser stops above it.
+    EXPECT_EQ(layout.browser.bottom, 700 - 52 - 2);
     EXPECT_EQ(layout.checkBox, (PixelPoint{8, 700 - 52}));
     EXPECT_EQ(layout.back, (PixelPoint{6, 700 - 28}));
     EXPECT_EQ(layout.next, (PixelPoint{126, 700 - 28}));
@@ -102,9 +103,13 @@ TEST(IntroLayout, FollowsTheClientAreaInDialogUnits) {
     const IntroLayout moved = IntroControlLayout({10, 20, 410, 320}, kWide);
     EXPECT_EQ(moved.browser.left, 10 + 3 * 6 / 4);
     EXPECT_EQ(moved.browser.top, 20 + 3 * 13 / 8);
-    EXPECT_EQ(moved.browser.bottom, 320 - 27 * 6 / 4);
+    EXPECT_EQ(moved.browser.bottom, 320 - 26 * 13 / 8 - 13 / 8) << "one vertical unit above the check box";
     EXPECT_EQ(moved.checkBox, (PixelPoint{10 + 4 * 6 / 4, 320 - 26 * 13 / 8}));
     EXPECT_EQ(moved.close, (PixelPoint{410 - 39 * 6 / 4, 320 - 14 * 13 / 8}));
+
+    // Where 27 horizontal units clear the check box, they are the margin.
+    constexpr std::uint32_t kSquare = (8u << 16) | 8u;
+    EXPECT_EQ(IntroControlLayout({0, 0, 600, 700}, kSquare).browser.bottom, 700 - 54);
 }
 
 }  // namespace
