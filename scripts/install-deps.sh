@@ -2,7 +2,7 @@
 # Installs what building and testing Kestrum needs on Debian or Ubuntu, and only what is missing.
 set -euo pipefail
 
-packages=(cmake ninja-build g++ googletest g++-mingw-w64-x86-64-posix mingw-w64-tools binutils-mingw-w64-x86-64
+packages=(cmake ninja-build g++ googletest clang libclang-rt-14-dev g++-mingw-w64-x86-64-posix mingw-w64-tools binutils-mingw-w64-x86-64
           wine wine64 xvfb xauth imagemagick nsis zip unzip)
 
 # The HTML checker the page tests use: the Nu Html Checker's jar from npm, into build/tools

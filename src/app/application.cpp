@@ -9,6 +9,7 @@
 #include "app/intro_launch.h"
 #include "settings/settings_store.h"
 #include "settings/window_placement.h"
+#include "language/language_keys.h"
 #include "language/message_text.h"
 #include "ui/window_utils.h"
 
@@ -30,8 +31,7 @@ bool CApplication::Start() {
     const SettingsStore settings;
     ApplyAutorunAtStartup(ProgramAutorunEntry(), settings.ReadFlag(Setting::Autoload));
 
-    std::string language = settings.ReadText(Setting::Lang);
-    language_.SetLanguage(language.empty() ? "english" : language);
+    language_.SetLanguage(UsableLanguageName(settings.ReadText(Setting::Lang)));
     SetCurrentLanguage(&language_);
 
     // The password prompt at launch comes here once it exists.

@@ -8,6 +8,7 @@
 #include <algorithm>
 
 #include "app/frame_texts.h"
+#include "settings/column_width_rules.h"
 #include "settings/settings_store.h"
 #include "settings/window_placement.h"
 #include "framework/application.h"
@@ -332,11 +333,9 @@ void CFrameApplication::SaveStateAndClose() {
     if (CFilesListCtrl* list = ListControl()) {
         const SettingsStore store;
         for (int column = 0; column < kColumnCount; ++column) {
-            const int width = list->ColumnWidth(column);
-            if (width >= 0) {
-                store.WriteNumber(static_cast<Setting>(static_cast<int>(Setting::ColWidth0) + column),
-                                  static_cast<std::uint32_t>(width));
-            }
+            // A column dragged shut is stored at the least width, so it can be found again.
+            const int width = ClampColumnWidth(list->ColumnWidth(column));
+            store.WriteNumber(ColumnWidthSetting(column), static_cast<std::uint32_t>(width));
         }
     }
     ::SetMenu(hwnd(), nullptr);

@@ -12,6 +12,7 @@
 #include "framework/selected_object.h"
 #include "framework/window_text.h"
 #include "language/message_table.h"
+#include "language/language_keys.h"
 #include "language/message_text.h"
 #include "language/ui_language.h"
 #include "resource.h"
@@ -132,8 +133,7 @@ void CFrameApplication::DestroyToolBar() {
 }
 
 bool CFrameApplication::ApplyLanguage(bool startup) {
-    std::string name = SettingsStore().ReadText(Setting::Lang);
-    if (name.empty()) name = "english";
+    const std::string name = UsableLanguageName(SettingsStore().ReadText(Setting::Lang));
     UiLanguage& language = CurrentLanguage();
     language.SetLanguage(name);
     statusWords_ = {MessageText(kMsgFilter), MessageText(kMsgType),  MessageText(kMsgDate),     MessageText(kMsgNone),

@@ -71,6 +71,13 @@ bool SameLanguageName(std::string_view a, std::string_view b) {
                       [](char x, char y) { return AsciiLower(x) == AsciiLower(y); });
 }
 
+std::string UsableLanguageName(std::string_view stored) {
+    std::string name = TrimLanguageName(stored);
+    const bool leavesFolder = name.find_first_of("\\/:") != std::string::npos || name.find("..") != std::string::npos;
+    if (name.empty() || leavesFolder) return std::string(kTemplateLanguage);
+    return name;
+}
+
 std::string ProgramFolderOf(std::string_view modulePath) {
     const auto separator = modulePath.find_last_of("\\/");
     return separator == std::string_view::npos ? std::string() : std::string(modulePath.substr(0, separator + 1));

@@ -34,6 +34,10 @@ std::string MenuSection(int menuId);        // MenuID_128
 // Language names: white space around them is dropped; letter case never matters.
 std::string TrimLanguageName(std::string_view name);
 bool SameLanguageName(std::string_view a, std::string_view b);
+// The language to use for a stored name: the trimmed name, or kTemplateLanguage when it is
+// empty or could reach a file outside the program's folder (a path separator, a drive colon
+// or "..").
+std::string UsableLanguageName(std::string_view stored);
 
 // The drive and folder of a program's path, with its trailing separator ("" without one).
 std::string ProgramFolderOf(std::string_view modulePath);

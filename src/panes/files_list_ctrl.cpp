@@ -4,6 +4,7 @@
 
 #include <cstdint>
 
+#include "settings/column_width_rules.h"
 #include "settings/settings_store.h"
 #include "language/message_table.h"
 #include "language/message_text.h"
@@ -35,7 +36,7 @@ bool CFilesListCtrl::Attach(HWND pane, HWND mainWindow, std::function<void()> on
     for (int column = 0; column < kColumnCount; ++column) {
         std::string heading = MessageText(kColumnHeadings[column]);
         if (column == kColumnSize) heading += " (KB)";
-        AddColumn(heading, static_cast<int>(settings.ReadNumber(kColumnWidths[column])));
+        AddColumn(heading, ColumnWidthFromStored(settings.ReadNumber(kColumnWidths[column])));
     }
     model_.SetScanner(&scanner_);
     appender_ = std::make_unique<HistoryAppender>(model_.History(), scanner_, hwnd(), std::move(onAppended));

@@ -1,6 +1,8 @@
 // The arithmetic of the main window's placement, free of the window manager so it is tested natively.
 #include "settings/placement_rules.h"
 
+#include <algorithm>
+
 namespace {
 // Window coordinates are 16-bit quantities in many places of the window manager; a stored value
 // beyond them is damage, not a placement.
@@ -34,4 +36,15 @@ ScreenRect StoredRectOr(std::uint32_t left, std::uint32_t top, std::uint32_t wid
     const auto inRange = [](std::int64_t v) { return v >= -kCoordinateLimit && v <= kCoordinateLimit; };
     if (w <= 0 || h <= 0 || !inRange(x) || !inRange(y) || !inRange(x + w) || !inRange(y + h)) return fallback;
     return {static_cast<int>(x), static_cast<int>(y), static_cast<int>(x + w), static_cast<int>(y + h)};
+}
+
+ScreenRect VisiblePartOr(const ScreenRect& window, const ScreenRect& workArea, const ScreenRect& fallback) {
+    const ScreenRect visible{std::max(window.left, workArea.left), std::max(window.top, workArea.top),
+                             std::min(window.right, workArea.right), std::min(window.bottom, workArea.bottom)};
+    const int needWidth = std::min(kMinVisibleWidth, window.Width());
+    const int needHeight = std::min(kMinVisibleHeight, window.Height());
+    if (window.Width() <= 0 || window.Height() <= 0 || visible.Width() < needWidth || visible.Height() < needHeight) {
+        return fallback;
+    }
+    return visible;
 }

@@ -27,3 +27,12 @@ WindowState WindowStateFromStored(std::uint32_t stored);
 // a width or height that is not positive, or larger than any screen can be.
 ScreenRect StoredRectOr(std::uint32_t left, std::uint32_t top, std::uint32_t width, std::uint32_t height,
                         const ScreenRect& fallback);
+
+// The least of a window that must lie in a work area for the user to reach and move it.
+inline constexpr int kMinVisibleWidth = 160;
+inline constexpr int kMinVisibleHeight = 100;
+
+// The part of `window` (as the system placed it, after its own clamping) inside the work area
+// of its monitor, or `fallback` when less than kMinVisibleWidth x kMinVisibleHeight of it
+// would be visible there (a smaller window must lie there whole).
+ScreenRect VisiblePartOr(const ScreenRect& window, const ScreenRect& workArea, const ScreenRect& fallback);

@@ -21,6 +21,21 @@ RegistryKey OpenPlacementKey(const SettingsStore& store) {
 // A rectangle saved on a monitor that has since gone would put the window out of reach.
 bool OnSomeMonitor(const RECT& rect) { return ::MonitorFromRect(&rect, MONITOR_DEFAULTTONULL) != nullptr; }
 
+// The system clamps a huge size but not the position that goes with it: a window far to the
+// left with a huge width passes the monitor test and still opens out of reach. What is left
+// after the clamp is cut to the work area of the nearest monitor.
+void KeepWithinWorkArea(HWND window, const RECT& defaultRect) {
+    RECT placed{};
+    if (!::GetWindowRect(window, &placed)) return;
+    MONITORINFO monitor{};
+    monitor.cbSize = sizeof monitor;
+    if (!::GetMonitorInfoA(::MonitorFromRect(&placed, MONITOR_DEFAULTTONEAREST), &monitor)) return;
+    const ScreenRect fitted = VisiblePartOr(FromRect(placed), FromRect(monitor.rcWork), FromRect(defaultRect));
+    if (fitted == FromRect(placed)) return;
+    ::SetWindowPos(window, nullptr, fitted.left, fitted.top, fitted.Width(), fitted.Height(),
+                   SWP_NOACTIVATE | SWP_NOZORDER);
+}
+
 int ShowCommandFor(WindowState state) {
     switch (state) {
         case WindowState::Maximised:
@@ -66,6 +81,7 @@ void RestoreWindowPlacement(HWND window, const RECT& defaultRect, WindowState de
 
     ::SetWindowPos(window, HWND_TOP, rect.left, rect.top, rect.right - rect.left, rect.bottom - rect.top,
                    SWP_NOACTIVATE);
+    KeepWithinWorkArea(window, defaultRect);
     if (startHidden) return;
 
     const WindowState state =

@@ -65,11 +65,14 @@ bool HistoryFile::ReadLines(const std::function<void(std::string_view)>& onLine)
 
     std::vector<char> buffer(1 << 16);
     std::string pending;  // a line split across two reads
+    bool first = true;
     while (true) {
         in.read(buffer.data(), static_cast<std::streamsize>(buffer.size()));
         const std::streamsize got = in.gcount();
         if (in.bad()) return false;
         std::string_view chunk(buffer.data(), static_cast<size_t>(got));
+        if (first) chunk = WithoutByteOrderMark(chunk);
+        first = false;
         size_t start = 0;
         for (size_t end; (end = chunk.find('\n', start)) != std::string_view::npos; start = end + 1) {
             std::string_view line = chunk.substr(start, end - start);

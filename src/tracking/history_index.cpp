@@ -155,6 +155,7 @@ void HistoryIndex::AddLine(std::string_view raw) {
 }
 
 void HistoryIndex::AddText(std::string_view text) {
+    text = WithoutByteOrderMark(text);
     size_t start = 0;
     for (size_t end; (end = text.find('\n', start)) != std::string_view::npos; start = end + 1) {
         AddLine(text.substr(start, end - start));
@@ -175,7 +176,8 @@ bool HistoryIndex::ReadRange(const std::string& path, uint64_t from, uint64_t to
         block.resize(want);
         in.read(block.data(), static_cast<std::streamsize>(want));
         if (static_cast<size_t>(in.gcount()) != want) return false;
-        size_t start = 0;
+        // The mark is 3 bytes and a block is megabytes: it is always whole in the first one.
+        size_t start = position == 0 && block.starts_with(kUtf8ByteOrderMark) ? kUtf8ByteOrderMark.size() : 0;
         for (size_t end; (end = block.find('\n', start)) != std::string::npos; start = end + 1) {
             if (carry.empty()) {
                 AddLine(std::string_view(block).substr(start, end - start));

@@ -17,6 +17,11 @@ std::string FormatHistoryLine(double oleDate, std::string_view path) {
     return line;
 }
 
+std::string_view WithoutByteOrderMark(std::string_view text) {
+    if (text.starts_with(kUtf8ByteOrderMark)) text.remove_prefix(kUtf8ByteOrderMark.size());
+    return text;
+}
+
 namespace {
 
 bool IsDigit(char c) { return c >= '0' && c <= '9'; }

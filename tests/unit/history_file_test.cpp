@@ -62,6 +62,13 @@ TEST_F(HistoryFileTest, LocateKeepsAnExistingHistory) {
     EXPECT_EQ(Contents(), "39119.541667 C:\\a.txt\r\n");
 }
 
+TEST_F(HistoryFileTest, ReadLinesSkipsOnlyALeadingByteOrderMark) {
+    HistoryFile file;
+    ASSERT_TRUE(file.Locate(ProgramPath()));
+    SetContents("\xEF\xBB\xBF" "39119.541667 C:\\a.txt\r\n\xEF\xBB\xBFsecond\r\n");
+    EXPECT_EQ(Lines(file), (std::vector<std::string>{"39119.541667 C:\\a.txt", "\xEF\xBB\xBFsecond"}));
+}
+
 TEST_F(HistoryFileTest, EmptyProgramPathDisablesEverything) {
     HistoryFile file;
     EXPECT_FALSE(file.Locate(""));

@@ -157,6 +157,38 @@ TEST_F(HistoryIndexFile, JoinsLinesCutByItsReadBlocks) {
     EXPECT_EQ(index.Document(index.Lines()[89999].document).path, "C:\\folder\\sub folder 115\\document.txt");
 }
 
+TEST_F(HistoryIndexFile, ALeadingByteOrderMarkBelongsToNoLine) {
+    struct Case {
+        const char* name;
+        std::string text;
+        std::vector<std::string> paths;
+    };
+    const Case cases[] = {
+        {"mark before the first line", "\xEF\xBB\xBF" "39119.5 C:\\a.txt\r\n39120.5 C:\\b.txt\r\n", {"C:\\a.txt", "C:\\b.txt"}},
+        {"mark alone", "\xEF\xBB\xBF", {}},
+        {"mark on a later line is part of it", "39119.5 C:\\a.txt\r\n\xEF\xBB\xBF" "39120.5 C:\\b.txt\r\n", {"C:\\a.txt"}},
+        {"an incomplete mark is kept", "\xEF\xBB" "39119.5 C:\\a.txt\r\n", {}},
+    };
+    for (const Case& c : cases) {
+        Write(c.text);
+        HistoryIndex fromFile;
+        fromFile.Update(path_);
+        EXPECT_EQ(Paths(fromFile), c.paths) << c.name;
+        HistoryIndex fromText;
+        fromText.AddText(c.text);
+        EXPECT_EQ(Paths(fromText), c.paths) << c.name;
+    }
+}
+
+TEST_F(HistoryIndexFile, AnAppendAfterAByteOrderMarkReadsOnlyTheNewLine) {
+    Write("\xEF\xBB\xBF" "39119.5 C:\\a.txt\r\n");
+    HistoryIndex index;
+    index.Update(path_);
+    Write("39120.5 C:\\b.txt\r\n", std::ios::app);
+    EXPECT_EQ(index.Update(path_), HistoryIndex::Refresh::Appended);
+    EXPECT_EQ(Paths(index), (std::vector<std::string>{"C:\\a.txt", "C:\\b.txt"}));
+}
+
 TEST_F(HistoryIndexFile, AMissingFileFailsAndEmptiesTheIndex) {
     Write("39119.5 C:\\a.txt\r\n");
     HistoryIndex index;

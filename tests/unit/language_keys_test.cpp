@@ -48,6 +48,27 @@ TEST(LanguageName, TrimsWhiteSpaceAndIgnoresCase) {
     EXPECT_FALSE(SameLanguageName("english", ""));
 }
 
+TEST(LanguageName, NamesThatCouldLeaveTheProgramFolderMeanEnglish) {
+    const struct {
+        const char* stored;
+        const char* used;
+    } cases[] = {
+        {"german", "german"},
+        {"  brazilian portuguese ", "brazilian portuguese"},
+        {"", "english"},
+        {" \t", "english"},
+        {"..\\..\\windows\\win", "english"},
+        {"../etc/passwd", "english"},
+        {"sub\\german", "english"},
+        {"sub/german", "english"},
+        {"C:german", "english"},
+        {"..", "english"},
+        {"german..old", "english"},
+        {"german.old", "german.old"},
+    };
+    for (const auto& c : cases) EXPECT_EQ(UsableLanguageName(c.stored), c.used) << c.stored;
+}
+
 TEST(LanguageFiles, LiveInTheProgramFolder) {
     EXPECT_EQ(ProgramFolderOf("C:\\Program Files\\Kestrum\\Kestrum.exe"), "C:\\Program Files\\Kestrum\\");
     EXPECT_EQ(ProgramFolderOf("C:/tools/Kestrum.exe"), "C:/tools/");

@@ -1,5 +1,6 @@
-// The main window's default rectangle, stored state and stored rectangle rules.
+// The main window's default rectangle, stored state and stored rectangle rules, and column widths.
 #include "settings/placement_rules.h"
+#include "settings/column_width_rules.h"
 
 #include <gtest/gtest.h>
 
@@ -45,6 +46,51 @@ TEST(StoredRectOr, DamagedValuesGiveTheFallback) {
     EXPECT_EQ(StoredRectOr(10, 20, 300, 0x80000000u, fallback), fallback);
     EXPECT_EQ(StoredRectOr(0x7FFFFFFFu, 20, 300, 200, fallback), fallback);
     EXPECT_EQ(StoredRectOr(32000, 20, 1000, 200, fallback), fallback);  // right edge beyond 32767
+}
+
+TEST(VisiblePartOr, CutsToTheWorkAreaOrFallsBack) {
+    const ScreenRect work{0, 0, 1920, 1040};
+    const ScreenRect fallback{400, 300, 1400, 900};
+    const struct {
+        const char* name;
+        ScreenRect window;
+        ScreenRect expected;
+    } cases[] = {
+        {"inside stays", {100, 100, 900, 700}, {100, 100, 900, 700}},
+        {"whole work area stays", work, work},
+        {"huge width from far left is cut", {-30000, 50, 2767, 650}, {0, 50, 1920, 650}},
+        {"overhanging right and bottom is cut", {1500, 800, 2300, 1400}, {1500, 800, 1920, 1040}},
+        {"too narrow a strip falls back", {-790, 100, 150, 700}, fallback},
+        {"exactly the least width is kept", {-640, 100, 160, 700}, {0, 100, 160, 700}},
+        {"too low a strip falls back", {100, 950, 900, 1500}, fallback},
+        {"wholly off the monitor falls back", {3000, 100, 3800, 700}, fallback},
+        {"a small window wholly inside stays", {10, 10, 110, 60}, {10, 10, 110, 60}},
+        {"a small window half outside falls back", {-50, 10, 50, 60}, fallback},
+        {"an empty window falls back", {10, 10, 10, 60}, fallback},
+    };
+    for (const auto& c : cases) EXPECT_EQ(VisiblePartOr(c.window, work, fallback), c.expected) << c.name;
+    // A monitor left of the primary one has negative coordinates.
+    EXPECT_EQ(VisiblePartOr({-2000, 0, -100, 600}, {-1920, 0, 0, 1040}, fallback), (ScreenRect{-1920, 0, -100, 600}));
+}
+
+TEST(ColumnWidth, StoredAndShownWidthsStayWithinReach) {
+    const struct {
+        std::uint32_t stored;
+        int width;
+    } cases[] = {
+        {200, 200},
+        {0, kMinColumnWidth},
+        {1, kMinColumnWidth},
+        {kMinColumnWidth, kMinColumnWidth},
+        {40000, kMaxColumnWidth},
+        {kMaxColumnWidth, kMaxColumnWidth},
+        {0x7fffffffu, kMaxColumnWidth},
+        {0x80000000u, kMinColumnWidth},
+        {0xffffffffu, kMinColumnWidth},
+    };
+    for (const auto& c : cases) EXPECT_EQ(ColumnWidthFromStored(c.stored), c.width) << c.stored;
+    EXPECT_EQ(ClampColumnWidth(-5), kMinColumnWidth) << "a failed width query";
+    EXPECT_EQ(ClampColumnWidth(std::int64_t{1} << 40), kMaxColumnWidth);
 }
 
 }  // namespace
