@@ -191,3 +191,10 @@
 #define ID_POPUP_PRINT              32827
 #define ID_POPUP_DELETE             32828
 #define ID_POPUP_INFO               32831
+
+// Tourlet, the Quick Intro program: its dialog and controls (its icon is IDR_MAINFRAME too).
+#define IDD_QUICK_INTRO 102
+#define IDC_INTRO_BACK 1000
+#define IDC_INTRO_NEXT 1001
+#define IDC_INTRO_BROWSER 1002
+#define IDC_INTRO_DONT_SHOW 1003

@@ -7,6 +7,7 @@
 #include "app/about_dialog.h"
 #include "app/frame_application.h"
 #include "app/instance_marker.h"
+#include "app/intro_launch.h"
 #include "app/note_dialog.h"
 #include "app/password_prompt.h"
 #include "app/set_password_dialog.h"
@@ -57,7 +58,7 @@ bool CApplication::Start() {
     RestoreWindowPlacement(frame.hwnd(), DefaultMainWindowRect(), WindowState::Normal, startHidden);
     if (!startHidden) ::SetFocus(frame.hwnd());
 
-    // The Quick Intro program is started here once it exists.
+    StartQuickIntroIfWanted(frame.hwnd());
     return true;
 }
 

@@ -55,6 +55,9 @@ wine reg add "$settings_key" /v Minimized /t REG_DWORD /d 1 /f >/dev/null 2>&1
 wine "$setup" /S >/dev/null 2>&1
 check "the installer ends" true
 check "Kestrum.exe is in the user's programs folder" test -f "$install_dir/Kestrum.exe"
+check "Tourlet.exe is beside it" test -f "$install_dir/Tourlet.exe"
+check "the Quick Intro's pages and pictures are beside it" \
+  test -f "$install_dir/Tourlet/index4.htm" -a -f "$install_dir/Tourlet/images/main_window.png"
 check "the uninstaller is there" test -f "$install_dir/Uninstall.exe"
 check "a Start-menu shortcut" test -f "$start_menu/Kestrum.lnk"
 check "an entry in the installed programs" test "$(reg_value "$uninstall_key" DisplayVersion)" = "$version"
@@ -94,7 +97,8 @@ check "the zip holds nothing the installer does not" \
 # 5. A silent uninstall removes the programs and keeps the history. The uninstaller copies
 # itself elsewhere and returns at once, so its effects are waited for.
 wine "$install_dir/Uninstall.exe" /S >/dev/null 2>&1
-check "the programs are removed" wait_for 30 test ! -e "$install_dir/Kestrum.exe"
+check "the programs are removed" wait_for 30 test ! -e "$install_dir/Kestrum.exe" -a ! -e "$install_dir/Tourlet.exe"
+check "the Quick Intro's pages are removed" wait_for 30 test ! -e "$install_dir/Tourlet"
 check "the uninstaller removes itself" wait_for 30 test ! -e "$install_dir/Uninstall.exe"
 check "the translators' template the program wrote is removed" test ! -e "$install_dir/english.lng"
 check "the history stays" test "$(md5sum <"$history")" = "$before"

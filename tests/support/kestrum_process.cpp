@@ -43,9 +43,23 @@ void SkipTrayNoteUnlessStored() {
 
 }  // namespace
 
-KestrumProcess::KestrumProcess(const std::string& exe, const std::string& folder) : exe_(folder + "Kestrum.exe") {
+bool StoreShowIntro(DWORD value) {
+    HKEY key = nullptr;
+    if (::RegCreateKeyExA(HKEY_CURRENT_USER, "Software\\Quillon Works\\Kestrum", 0, nullptr, 0, KEY_SET_VALUE,
+                          nullptr, &key, nullptr) != ERROR_SUCCESS) {
+        return false;
+    }
+    const bool stored = ::RegSetValueExA(key, "ShowIntro", 0, REG_DWORD, reinterpret_cast<const BYTE*>(&value),
+                                         sizeof value) == ERROR_SUCCESS;
+    ::RegCloseKey(key);
+    return stored;
+}
+
+KestrumProcess::KestrumProcess(const std::string& exe, const std::string& folder, Intro intro)
+    : exe_(folder + "Kestrum.exe") {
     SkipTrayNoteUnlessStored();
     if (!::CopyFileA(exe.c_str(), exe_.c_str(), FALSE)) return;
+    if (intro == Intro::Off && !StoreShowIntro(0)) return;
     STARTUPINFOA startup{};
     startup.cb = sizeof startup;
     std::string commandLine = "\"" + exe_ + "\"";

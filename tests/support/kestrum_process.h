@@ -9,11 +9,18 @@
 
 namespace testsupport {
 
+// Stores the ShowIntro setting in Kestrum's branch, creating the key; false when that failed.
+bool StoreShowIntro(DWORD value);
+
 class KestrumProcess {
 public:
+    // What the start does about the Quick Intro: most tests switch it off (ShowIntro 0) so that
+    // no second program comes up; the intro's own tests leave the stored setting alone.
+    enum class Intro { Off, AsStored };
+
     // Copies `exe` into `folder` (so the history starts empty there) and starts it; ready once
     // its main window exists.
-    KestrumProcess(const std::string& exe, const std::string& folder);
+    KestrumProcess(const std::string& exe, const std::string& folder, Intro intro = Intro::Off);
     ~KestrumProcess();
     KestrumProcess(const KestrumProcess&) = delete;
     KestrumProcess& operator=(const KestrumProcess&) = delete;
