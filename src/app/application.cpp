@@ -50,6 +50,7 @@ bool CApplication::Start() {
 
     auto& frame = static_cast<CFrameApplication&>(SetMainWindow(std::make_unique<CFrameApplication>(model_)));
     if (!frame.CreateFrame()) return false;
+    frame.SetPasswordPrompt(&AskPassword);
     SetInstanceMarker(frame.hwnd(), kInstanceMarker);
 
     // A minimised start keeps the window hidden, after the note about the tray icon.

@@ -46,6 +46,8 @@ bool CFrameApplication::PasswordAllows(Setting guard) {
 }
 
 LRESULT CFrameApplication::OnTrayNotify(const RawMessageArgs<WM_TRAY_NOTIFY>& args) {
+    // While a prompt or another modal dialog runs, clicks would stack more of them.
+    if (!AcceptsUserRequests()) return 0;
     switch (static_cast<UINT>(args.lParam)) {
         case WM_LBUTTONDOWN:
             HideRecentPopup();

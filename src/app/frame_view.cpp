@@ -201,6 +201,18 @@ CommandSnapshot CFrameApplication::Snapshot(unsigned command) {
             s.selectedRows = selection.rows;
             return s;
         }
+        case ID_POPUP_OPEN:
+        case ID_POPUP_EXPLORE:
+        case ID_POPUP_COPY:
+        case ID_POPUP_MOVE:
+        case ID_POPUP_PRINT:
+        case ID_POPUP_DELETE:
+        case ID_POPUP_INFO:
+            if (RecentPopup* popup = Popup()) {
+                s.popupExists = true;
+                s.popupSelectedRows = static_cast<int>(::SendMessageA(popup->List(), LVM_GETSELECTEDCOUNT, 0, 0));
+            }
+            return s;
         case ID_FILE_SAVE_LIST:
         case ID_FILE_CLEAR_LIST: s.rowCount = files_.IsAlive() ? files_.RowCount() : 0; return s;
         default: break;

@@ -19,7 +19,8 @@
 #include "language/ui_language.h"
 #include "resource.h"
 #include "settings/settings_store.h"
-#include "tracking/document_list_model.h"
+#include "panes/document_images.h"
+#include "tracking/system_document_list_model.h"
 #include "ui/dialog_units.h"
 #include "wine_test_support.h"
 
@@ -85,7 +86,7 @@ protected:
     ScratchFolder documents_{"kestrum-tray-docs"};
     UiLanguage language_;
     CurrentLanguageScope languageScope_{language_};
-    DocumentListModel model_;
+    DocumentListModel model_ = MakeSystemDocumentListModel();
     std::unique_ptr<CFrameApplication> frame_;
     int32_t today_ = 0;
 };
@@ -264,14 +265,16 @@ TEST_F(TrayFrameTest, PopupHidesOnceTheMouseHasLeft) {
 TEST_F(TrayFrameTest, EnterOpensTheSelectedDocumentOnceAndEscapeHides) {
     const std::string a = Doc("a.txt");
     WriteFile(HistoryPath(), Line(today_, a));
-    ASSERT_TRUE(model_.Attach(ProgramPath(), nullptr));
+    ASSERT_TRUE(model_.Attach(ProgramPath()));
+    DocumentImages images;
+    ASSERT_TRUE(images.Create());
     std::vector<std::string> opened;
     PopupHost host;
     host.open = [&](HWND, const std::string& path) {
         opened.push_back(path);
         return true;
     };
-    RecentPopup popup(model_, host);
+    RecentPopup popup(model_, images, host);
     ASSERT_TRUE(popup.CreatePopup());
     popup.Fill(1);
     popup.ShowOnTop();

@@ -19,7 +19,7 @@
 #include "screenshot.h"
 #include "settings/settings_store.h"
 #include "text/ole_date.h"
-#include "tracking/document_list_model.h"
+#include "tracking/system_document_list_model.h"
 #include "tracking/history_line.h"
 
 namespace {
@@ -78,7 +78,7 @@ int main(int argc, char** argv) {
     }
     history.close();
 
-    DocumentListModel model;
+    DocumentListModel model = MakeSystemDocumentListModel();
     CFrameApplication frame(model);
     if (!frame.CreateFrame()) return 1;
     ::SetCursorPos(10, 10);
