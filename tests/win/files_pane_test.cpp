@@ -13,6 +13,7 @@
 #include "framework/window.h"
 #include "tracking/system_document_list_model.h"
 #include "tracking/recent_watcher.h"
+#include "registry_test_support.h"
 #include "wine_test_support.h"
 
 using namespace testsupport;
@@ -67,14 +68,12 @@ private:
 class FilesPaneTest : public testing::Test {
 protected:
     void SetUp() override {
-        ::RegDeleteTreeA(HKEY_CURRENT_USER, "Software\\Quillon Works\\Kestrum");
-        SettingsStore::ForgetHeldValues();
+        DeleteSettingsBranch();
         ClearRecentFolder();
         today_ = TodayDayNumber();
     }
     void TearDown() override {
-        ::RegDeleteTreeA(HKEY_CURRENT_USER, "Software\\Quillon Works\\Kestrum");
-        SettingsStore::ForgetHeldValues();
+        DeleteSettingsBranch();
         ::DeleteFileA(HistoryPath().c_str());
     }
 

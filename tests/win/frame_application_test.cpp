@@ -22,6 +22,7 @@
 #include "tracking/recent_watcher.h"
 #include "panes/shell_types.h"
 #include "ui/dialog_units.h"
+#include "registry_test_support.h"
 #include "wine_test_support.h"
 
 using namespace std::chrono_literals;
@@ -87,16 +88,14 @@ private:
 class FrameTest : public testing::Test {
 protected:
     void SetUp() override {
-        ::RegDeleteTreeA(HKEY_CURRENT_USER, kBranch);
-        SettingsStore::ForgetHeldValues();
+        DeleteSettingsBranch();
         ClearRecentFolder();
         language_.SetProgramFolder(languages_.Path());
         today_ = TodayDayNumber();
     }
     void TearDown() override {
         frame_.reset();
-        ::RegDeleteTreeA(HKEY_CURRENT_USER, kBranch);
-        SettingsStore::ForgetHeldValues();
+        DeleteSettingsBranch();
         ::DeleteFileA(HistoryPath().c_str());
     }
 

@@ -22,6 +22,7 @@
 #include "panes/document_images.h"
 #include "tracking/system_document_list_model.h"
 #include "ui/dialog_units.h"
+#include "registry_test_support.h"
 #include "wine_test_support.h"
 
 using namespace std::chrono_literals;
@@ -29,22 +30,18 @@ using namespace testsupport;
 
 namespace {
 
-constexpr char kBranch[] = "Software\\Quillon Works\\Kestrum";
-
 std::string Line(int32_t day, const std::string& path) { return std::to_string(day) + ".500000 " + path + "\r\n"; }
 
 class TrayFrameTest : public testing::Test {
 protected:
     void SetUp() override {
-        ::RegDeleteTreeA(HKEY_CURRENT_USER, kBranch);
-        SettingsStore::ForgetHeldValues();
+        DeleteSettingsBranch();
         language_.SetProgramFolder(languages_.Path());
         today_ = TodayDayNumber();
     }
     void TearDown() override {
         frame_.reset();
-        ::RegDeleteTreeA(HKEY_CURRENT_USER, kBranch);
-        SettingsStore::ForgetHeldValues();
+        DeleteSettingsBranch();
         ::DeleteFileA(HistoryPath().c_str());
     }
     static std::string HistoryPath() {
