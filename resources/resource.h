@@ -131,6 +131,48 @@
 #define IDC_FILES_TABS 1027
 #define IDC_FILES_LIST 1032
 
+// The copy/move dialog (resources/documents.rc).
+#define IDD_COPY_MOVE 141
+#define IDC_COPY_MOVE_TEXT 1029
+#define IDC_COPY_MOVE_LABEL 1033
+#define IDC_COPY_MOVE_FOLDER 1034
+#define IDC_COPY_MOVE_BROWSE 1035
+#define IDC_COPY_MOVE_OVERWRITE 1036
+
+// The save-list dialog (resources/save_list.rc).
+#define IDD_SAVE_LIST 142
+#define IDC_SAVE_LIST_TEXT 1029
+#define IDC_SAVE_LIST_OPEN 1037
+#define IDC_SAVE_LIST_NAME 1038
+#define IDC_SAVE_LIST_BROWSE 1039
+#define IDC_SAVE_LIST_LABEL 1040
+
+// The document information dialog (resources/documents.rc): labels and their value fields.
+#define IDD_DOCUMENT_INFO 224
+#define IDC_INFO_TEXT 1029
+#define IDC_INFO_NAME_LABEL 1042
+#define IDC_INFO_NAME 1043
+#define IDC_INFO_FOLDER_LABEL 1044
+#define IDC_INFO_FOLDER 1045
+#define IDC_INFO_ACCESSED_LABEL 1046
+#define IDC_INFO_ACCESSED 1047
+#define IDC_INFO_CREATED_LABEL 1048
+#define IDC_INFO_CREATED 1049
+#define IDC_INFO_MODIFIED_LABEL 1050
+#define IDC_INFO_MODIFIED 1051
+#define IDC_INFO_TYPE_LABEL 1052
+#define IDC_INFO_TYPE 1053
+#define IDC_INFO_SIZE_LABEL 1054
+#define IDC_INFO_SIZE 1055
+#define IDC_INFO_READ_ONLY 1056
+#define IDC_INFO_HIDDEN 1057
+#define IDC_INFO_SYSTEM 1058
+#define IDC_INFO_ARCHIVE 1059
+#define IDC_INFO_READ_ONLY_LABEL 1060
+#define IDC_INFO_HIDDEN_LABEL 1061
+#define IDC_INFO_SYSTEM_LABEL 1062
+#define IDC_INFO_ARCHIVE_LABEL 1063
+
 // Main frame: the tray menu, the recent-documents popup's context menu and the frame's bars.
 #define IDR_TRAY_MENU        157
 #define IDR_POPUP_MENU       158
