@@ -26,7 +26,7 @@ base_env() {
 }
 
 # Bumped whenever the template's making changes, so that older build trees make theirs anew.
-template_version=2
+template_version=3
 
 make_template() {
   [ "$(cat "$template/.ready" 2>/dev/null)" = "$template_version" ] && return 0
@@ -39,6 +39,12 @@ make_template() {
   # without Marlett the caption buttons show its letter codes ("0 1 r") in a fallback font,
   # and without Tahoma dialogs use a bitmap font. Fonts in the prefix's own folder are loaded.
   cp /usr/share/wine/fonts/*.ttf "$template/drive_c/windows/Fonts/" 2>/dev/null || true
+  # Xvfb runs no window manager: Wine then waits 2 s for one at each hiding or destruction of a
+  # visible top-level window. Unmanaged windows (drawn by Wine itself) skip that wait. The value
+  # is in the template so that every process reads it at its start, the shell's own desktop
+  # process included (its notification area window hides when the last icon goes).
+  WINEPREFIX=$template wine reg add 'HKCU\Software\Wine\X11 Driver' /v Managed /d N /f </dev/null >/dev/null 2>&1 || true
+  WINEPREFIX=$template wineserver -w </dev/null >/dev/null 2>&1
   echo "$template_version" >"$template/.ready"
 }
 
@@ -79,9 +85,6 @@ ENV
   # A persistent server makes each later process start cost milliseconds, not seconds.
   wineserver -p </dev/null >/dev/null 2>&1
   wine cmd /c exit </dev/null >/dev/null 2>&1 || true
-  # Xvfb runs no window manager: Wine then waits 2 s for one at each hiding or destruction of a
-  # visible top-level window. Unmanaged windows (drawn by Wine itself) skip that wait.
-  wine reg add 'HKCU\Software\Wine\X11 Driver' /v Managed /d N /f </dev/null >/dev/null 2>&1 || true
   echo "wine-harness: prefix $prefix on display :$display"
 }
 

@@ -1,6 +1,8 @@
 // Running the real program under test.
 #include "kestrum_process.h"
 
+#include <cstdio>
+
 #include "app/instance_marker.h"
 #include "wine_test_support.h"
 
@@ -41,6 +43,31 @@ void SkipTrayNoteUnlessStored() {
     ::RegCloseKey(key);
 }
 
+// What the process shows when it does not end: a modal box or dialog left open explains most
+// such failures, and a process that ends a little later is slow rather than stuck.
+BOOL CALLBACK PrintProcessWindow(HWND window, LPARAM processId) {
+    DWORD owner = 0;
+    ::GetWindowThreadProcessId(window, &owner);
+    if (owner != static_cast<DWORD>(processId)) return TRUE;
+    char title[128] = {};
+    char className[64] = {};
+    ::GetWindowTextA(window, title, sizeof title);
+    ::GetClassNameA(window, className, sizeof className);
+    std::printf("[ WINDOW   ] %s \"%s\"%s%s\n", className, title, ::IsWindowVisible(window) ? " visible" : "",
+                ::IsWindowEnabled(window) ? "" : " disabled");
+    return TRUE;
+}
+
+// A copy over the program a previous test ran can fail for a moment while the system still
+// holds the ended process's image.
+bool CopyProgram(const std::string& from, const std::string& to) {
+    for (int attempt = 0; attempt < 50; ++attempt) {
+        if (::CopyFileA(from.c_str(), to.c_str(), FALSE)) return true;
+        ::Sleep(100);
+    }
+    return false;
+}
+
 }  // namespace
 
 bool StoreShowIntro(DWORD value) {
@@ -58,7 +85,10 @@ bool StoreShowIntro(DWORD value) {
 KestrumProcess::KestrumProcess(const std::string& exe, const std::string& folder, Intro intro)
     : exe_(folder + "Kestrum.exe") {
     SkipTrayNoteUnlessStored();
-    if (!::CopyFileA(exe.c_str(), exe_.c_str(), FALSE)) return;
+    if (!CopyProgram(exe, exe_)) {
+        std::printf("[ FAILED   ] cannot copy %s to %s: error %lu\n", exe.c_str(), exe_.c_str(), ::GetLastError());
+        return;
+    }
     if (intro == Intro::Off && !StoreShowIntro(0)) return;
     STARTUPINFOA startup{};
     startup.cb = sizeof startup;
@@ -88,7 +118,12 @@ bool KestrumProcess::ExitWithin(std::chrono::milliseconds limit) {
     const HWND window = Window();
     if (!window) return false;
     ::PostMessageA(window, WM_COMMAND, kExitCommand, 0);
-    return ::WaitForSingleObject(process_.hProcess, static_cast<DWORD>(limit.count())) == WAIT_OBJECT_0;
+    if (::WaitForSingleObject(process_.hProcess, static_cast<DWORD>(limit.count())) == WAIT_OBJECT_0) return true;
+    ::EnumWindows(&PrintProcessWindow, static_cast<LPARAM>(process_.dwProcessId));
+    const bool endedLater = ::WaitForSingleObject(process_.hProcess, 5000) == WAIT_OBJECT_0;
+    std::printf("[ EXIT     ] not ended within %lld ms; %s\n", static_cast<long long>(limit.count()),
+                endedLater ? "ended within 5 s more" : "still running 5 s later");
+    return false;
 }
 
 bool KestrumProcess::EndedWithin(std::chrono::milliseconds limit) const {
