@@ -16,6 +16,7 @@
 #include "settings/window_placement.h"
 #include "language/language_keys.h"
 #include "language/message_text.h"
+#include "ui/help_topic.h"
 #include "ui/window_utils.h"
 
 CApplication::~CApplication() {
@@ -49,8 +50,12 @@ bool CApplication::Start() {
     if (settings.ReadNumber(Setting::PassLaunch) != 0 && !AskPassword(nullptr)) return false;
 
     auto& frame = static_cast<CFrameApplication&>(SetMainWindow(std::make_unique<CFrameApplication>(model_)));
+    documents_.emplace(frame);
     if (!frame.CreateFrame()) return false;
     frame.SetPasswordPrompt(&AskPassword);
+    frame.SetDocumentCommandRunner([this](unsigned command, const std::vector<std::string>& paths) {
+        if (documents_) documents_->RunPopupCommand(command, paths);
+    });
     SetInstanceMarker(frame.hwnd(), kInstanceMarker);
 
     // A minimised start keeps the window hidden, after the note about the tray icon.
@@ -73,9 +78,32 @@ const MessageMap& CApplication::Map() const {
     static constexpr CommandEntry kCommands[] = {
         route::Command<ID_SERVICE_PASSWORD, &CApplication::OnChangePassword>(),
         route::Command<ID_HELP_ABOUT, &CApplication::OnAbout>(),
+        route::Command<ID_FILE_OPEN, &CApplication::OnOpen>(),
+        route::Command<ID_FILE_EXPLORE, &CApplication::OnExplore>(),
+        route::Command<ID_FILE_PRINT, &CApplication::OnPrint>(),
+        route::Command<ID_FILE_DELETE, &CApplication::OnDelete>(),
+        route::Command<ID_FILE_INFO, &CApplication::OnInfo>(),
+        route::Command<ID_FILE_COPY, &CApplication::OnCopy>(),
+        route::Command<ID_FILE_MOVE, &CApplication::OnMove>(),
+        route::Command<ID_FILE_SAVE_LIST, &CApplication::OnSaveList>(),
+        route::Command<ID_FILE_CLEAR_LIST, &CApplication::OnClearList>(),
+        route::Command<ID_HELP_CONTENTS, &CApplication::OnHelpContents>(),
+        route::Command<ID_HELP_WEB_SITE, &CApplication::OnWebSite>(),
+        route::Command<ID_HELP_PRODUCTS, &CApplication::OnWebSite>(),
+        route::Command<ID_MAKER_WEB_ADDRESS, &CApplication::OnWebSite>(),
     };
     static constexpr MessageMap kMap{.commands = kCommands};
     return kMap;
+}
+
+CFrameApplication* CApplication::Frame() const {
+    return static_cast<CFrameApplication*>(MainWindow());
+}
+
+std::vector<std::string> CApplication::SelectedDocuments(bool includeMissing) const {
+    std::vector<std::string> paths;
+    if (CFrameApplication* frame = Frame()) frame->GetSelectedDocuments(paths, includeMissing);
+    return paths;
 }
 
 HWND CApplication::DialogOwner() const {
@@ -91,4 +119,22 @@ void CApplication::OnChangePassword() {
 void CApplication::OnAbout() {
     CDialogAbout dialog;
     dialog.DoModal(DialogOwner());
+}
+
+// The handlers collect the selection again: a command may arrive after the rows changed, and
+// one whose documents have all gone does nothing.
+void CApplication::OnOpen() { documents_->Open(SelectedDocuments(false)); }
+void CApplication::OnExplore() { documents_->Explore(SelectedDocuments(true)); }
+void CApplication::OnPrint() { documents_->Print(SelectedDocuments(false)); }
+void CApplication::OnDelete() { documents_->Delete(SelectedDocuments(false)); }
+void CApplication::OnInfo() { documents_->Info(SelectedDocuments(false)); }
+void CApplication::OnCopy() { documents_->CopyOrMove(SelectedDocuments(false), false); }
+void CApplication::OnMove() { documents_->CopyOrMove(SelectedDocuments(false), true); }
+void CApplication::OnSaveList() { documents_->SaveList(); }
+void CApplication::OnClearList() { documents_->ClearList(); }
+
+void CApplication::OnHelpContents() { SendHelpTopic("help.htm"); }
+
+void CApplication::OnWebSite() {
+    if (CFrameApplication* frame = Frame()) frame->OpenAddress(CurrentLanguage().MakerWebAddress());
 }

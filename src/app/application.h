@@ -7,6 +7,7 @@
 #include <optional>
 
 #include "framework/application.h"
+#include "app/document_commands.h"
 #include "app/help_system.h"
 #include "app/single_instance.h"
 #include "framework/com_ptr.h"
@@ -34,11 +35,26 @@ protected:
 private:
     void OnChangePassword();
     void OnAbout();
+    void OnOpen();
+    void OnExplore();
+    void OnPrint();
+    void OnDelete();
+    void OnInfo();
+    void OnCopy();
+    void OnMove();
+    void OnSaveList();
+    void OnClearList();
+    void OnHelpContents();
+    void OnWebSite();
     HWND DialogOwner() const;
+    CFrameApplication* Frame() const;
+    // The distinct paths of the main window's selected rows, with or without missing documents.
+    std::vector<std::string> SelectedDocuments(bool includeMissing) const;
 
     SingleInstance instance_;
     std::optional<HelpSystem> help_;
     std::optional<ComInit> com_;
+    std::optional<DocumentCommands> documents_;
     UiLanguage language_;
     DocumentListModel model_ = MakeSystemDocumentListModel();
 };

@@ -318,7 +318,7 @@ LRESULT CFrameApplication::OnShowHelpTopic(const RawMessageArgs<WM_SHOW_HELP_TOP
     const std::string_view name = topic != nullptr ? topic : "";
     if (!HelpRequestOpensPage(name, KindOfHelpRequest(args.lParam))) return 0;
     const std::string address = HelpTopicAddress(CurrentLanguage().ProductWebAddress(), name);
-    return openAddress_ && openAddress_(address) ? 1 : 0;
+    return OpenAddress(address) ? 1 : 0;
 }
 
 bool CFrameApplication::PreTranslateMessage(MSG& message) {

@@ -130,6 +130,7 @@ public:
 
     // How help pages and web addresses are opened; the shell by default.
     void SetAddressOpener(std::function<bool(const std::string&)> opener) { openAddress_ = std::move(opener); }
+    bool OpenAddress(const std::string& address) { return openAddress_ && openAddress_(address); }
 
 protected:
     const MessageMap& Map() const override;

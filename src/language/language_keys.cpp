@@ -1,6 +1,8 @@
 // Naming rules of the language files: keys, sections, file locations.
 #include "language/language_keys.h"
 
+#include "text/file_url.h"
+
 #include <algorithm>
 
 #include "language/web_addresses.h"
@@ -90,8 +92,15 @@ std::string LanguageFilePath(std::string_view folder, std::string_view language)
     return path;
 }
 
-std::string_view MakerWebAddressFor(std::string_view language) {
-    return SameLanguageName(language, "russian") ? kMakerWebAddressRussian : kMakerWebAddress;
+std::string HelpFolderAddress(std::string_view programFolder) {
+    if (programFolder.empty()) return {};
+    std::string folder(programFolder);
+    folder += kHelpFolderName;
+    return FileUrlFromPath(folder);
+}
+
+std::string_view MakerPageFor(std::string_view language) {
+    return SameLanguageName(language, "russian") ? kMakerPageRussian : kMakerPage;
 }
 
 void DropIncompleteUtf8Tail(std::string& text) {

@@ -44,8 +44,12 @@ std::string ProgramFolderOf(std::string_view modulePath);
 // "<folder><language>.lng".
 std::string LanguageFilePath(std::string_view folder, std::string_view language);
 
-// The maker's address for the language: the Russian-language pages for "russian".
-std::string_view MakerWebAddressFor(std::string_view language);
+// The help pages' folder beside the program (`programFolder` ends with its separator) as a file:
+// URL without a trailing "/"; help topics and the maker's page are opened under it. Empty when
+// the program's folder is not known.
+std::string HelpFolderAddress(std::string_view programFolder);
+// The maker's page in that folder for the language: the Russian-language page for "russian".
+std::string_view MakerPageFor(std::string_view language);
 
 // Removes a multibyte UTF-8 sequence cut short at the end of the text, as a fixed-size read
 // buffer may leave it.

@@ -92,8 +92,11 @@ std::string UiLanguage::TranslatorText(unsigned index) const {
     return Read(kTranslatorSection, {}, static_cast<int>(index), english);
 }
 
-std::string UiLanguage::MakerWebAddress() const { return std::string(MakerWebAddressFor(language_)); }
-std::string UiLanguage::ProductWebAddress() const { return std::string(kProductWebAddress); }
+std::string UiLanguage::MakerWebAddress() const {
+    const std::string folder = ProductWebAddress();
+    return folder.empty() ? folder : folder + "/" + std::string(MakerPageFor(language_));
+}
+std::string UiLanguage::ProductWebAddress() const { return HelpFolderAddress(folder_); }
 
 std::string UiLanguage::TranslateText(bool writeTemplate, const std::string& section, std::string_view prefix,
                                       int number, const std::string& english,

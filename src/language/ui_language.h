@@ -39,6 +39,7 @@ public:
 
     std::string MessageText(unsigned id) const;
     std::string TranslatorText(unsigned index) const;
+    // The maker's page and the help pages' folder beside the program, as file: URLs.
     std::string MakerWebAddress() const;
     std::string ProductWebAddress() const;
 

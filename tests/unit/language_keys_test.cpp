@@ -78,14 +78,16 @@ TEST(LanguageFiles, LiveInTheProgramFolder) {
     EXPECT_EQ(LanguageFilePath("C:\\K\\", kTemplateLanguage), "C:\\K\\english.lng");
 }
 
-TEST(MakerWebAddress, RussianPagesForRussianInAnyCase) {
-    EXPECT_EQ(MakerWebAddressFor("russian"), kMakerWebAddressRussian);
-    EXPECT_EQ(MakerWebAddressFor("Russian"), kMakerWebAddressRussian);
-    EXPECT_EQ(MakerWebAddressFor("RUSSIAN"), kMakerWebAddressRussian);
-    EXPECT_EQ(MakerWebAddressFor("english"), kMakerWebAddress);
-    EXPECT_EQ(MakerWebAddressFor("russian2"), kMakerWebAddress);
-    EXPECT_EQ(MakerWebAddressFor(""), kMakerWebAddress);
-    EXPECT_NE(kMakerWebAddress, kMakerWebAddressRussian);
+TEST(MakerWebAddress, RussianPageForRussianInAnyCase) {
+    for (const char* russian : {"russian", "Russian", "RUSSIAN"}) EXPECT_EQ(MakerPageFor(russian), kMakerPageRussian);
+    for (const char* other : {"english", "russian2", ""}) EXPECT_EQ(MakerPageFor(other), kMakerPage);
+    EXPECT_NE(kMakerPage, kMakerPageRussian);
+}
+
+TEST(HelpFolderAddress, IsTheHelpFolderBesideTheProgramAsAFileUrl) {
+    EXPECT_EQ(HelpFolderAddress("C:\\Program Files\\Kestrum\\"), "file:///C:/Program%20Files/Kestrum/help");
+    EXPECT_EQ(HelpFolderAddress("\\\\server\\tools #1\\"), "file://server/tools%20%231/help");
+    EXPECT_EQ(HelpFolderAddress(""), "");
 }
 
 struct Utf8TailCase {

@@ -1,0 +1,95 @@
+#include "app/document_commands.h"
+
+#include "app/frame_application.h"
+#include "framework/message_box.h"
+#include "framework/wait_cursor.h"
+#include "language/message_table.h"
+#include "language/message_text.h"
+#include "resource.h"
+#include "text/path_split.h"
+#include "text/placeholder.h"
+#include "tracking/recycle_bin.h"
+#include "ui/shell_open.h"
+
+namespace {
+
+constexpr unsigned kAskDelete = 1800;
+constexpr unsigned kCannotDelete = 1810;
+constexpr unsigned kAskClear = 1870;
+
+}  // namespace
+
+DocumentCommands::DocumentCommands(CFrameApplication& frame) : frame_(frame), runVerb_(&ShellRunVerb) {}
+
+HWND DocumentCommands::Owner() const { return frame_.IsAlive() ? frame_.hwnd() : nullptr; }
+
+void DocumentCommands::RunVerbOnEach(const char* verb, const std::vector<std::string>& targets, HWND owner) {
+    for (const std::string& target : targets) {
+        const WaitCursor wait;
+        runVerb_(owner, verb, target);
+    }
+}
+
+void DocumentCommands::Open(const std::vector<std::string>& paths) { RunVerbOnEach("open", paths, nullptr); }
+
+void DocumentCommands::Print(const std::vector<std::string>& paths) {
+    if (paths.empty()) return;
+    RunVerbOnEach("print", paths, nullptr);
+    frame_.RebuildView();
+}
+
+void DocumentCommands::Explore(const std::vector<std::string>& paths) {
+    if (paths.empty()) return;
+    std::vector<std::string> folders;
+    folders.reserve(paths.size());
+    for (const std::string& path : paths) {
+        const PathParts parts = SplitPath(path);
+        folders.push_back(parts.drive + parts.folder);
+    }
+    RunVerbOnEach("open", folders, nullptr);
+    frame_.RebuildView();
+}
+
+void DocumentCommands::Delete(const std::vector<std::string>& paths) {
+    if (paths.empty()) return;
+    const HWND owner = Owner();
+    if (!AskOkCancel(owner, MessageText(kAskDelete))) return;
+    for (const std::string& path : paths) {
+        const RecycleResult result = SendToRecycleBin(owner, path);
+        if (result == RecycleResult::Declined) break;
+        if (result == RecycleResult::Failed) {
+            ShowError(owner, FillPlaceholder(MessageText(kCannotDelete), path));
+            break;
+        }
+    }
+    frame_.RebuildView();
+}
+
+void DocumentCommands::Info(const std::vector<std::string>& paths) {
+    if (paths.empty()) return;
+}
+
+void DocumentCommands::CopyOrMove(const std::vector<std::string>& paths, bool move) {
+    if (paths.empty()) return;
+    (void)move;
+}
+
+void DocumentCommands::SaveList() {}
+
+void DocumentCommands::ClearList() {
+    if (!AskOkCancel(Owner(), MessageText(kAskClear))) return;
+    frame_.ClearCurrentView();
+    frame_.RebuildView();
+}
+
+void DocumentCommands::RunPopupCommand(unsigned command, const std::vector<std::string>& paths) {
+    switch (command) {
+        case ID_POPUP_EXPLORE: Explore(paths); break;
+        case ID_POPUP_INFO: Info(paths); break;
+        case ID_POPUP_COPY: CopyOrMove(paths, false); break;
+        case ID_POPUP_MOVE: CopyOrMove(paths, true); break;
+        case ID_POPUP_PRINT: Print(paths); break;
+        case ID_POPUP_DELETE: Delete(paths); break;
+        default: break;
+    }
+}

@@ -1,0 +1,46 @@
+// The commands that act on documents, for the main window's selection and the popup's: open,
+// explore, print, delete, copy, move and information, and the list commands (export, clear).
+#pragma once
+
+#include <windows.h>
+
+#include <functional>
+#include <string>
+#include <vector>
+
+class CFrameApplication;
+
+class DocumentCommands {
+public:
+    // Who asks the shell to run a verb on a document or folder; ShellRunVerb unless replaced.
+    using VerbRunner = std::function<bool(HWND owner, const char* verb, const std::string& target)>;
+
+    explicit DocumentCommands(CFrameApplication& frame);
+
+    void SetVerbRunner(VerbRunner runner) { runVerb_ = std::move(runner); }
+
+    // Each path once, in order, with the hourglass around each single shell request. Open and
+    // Print leave an unanswered request unreported: a type without a program simply does not open.
+    void Open(const std::vector<std::string>& paths);
+    void Print(const std::vector<std::string>& paths);
+    // The folder of each path, one window per path; then the view is rebuilt.
+    void Explore(const std::vector<std::string>& paths);
+    // Asks first; then sends each document to the Recycle Bin until one fails (reported with its
+    // path) or the user declines a deletion for good; the view is rebuilt in every case.
+    void Delete(const std::vector<std::string>& paths);
+    void Info(const std::vector<std::string>& paths);
+    void CopyOrMove(const std::vector<std::string>& paths, bool move);
+    void SaveList();
+    // Asks, then removes the shown lines from the history and rebuilds the view.
+    void ClearList();
+
+    // A command of the popup's context menu (other than Open) on the popup's paths.
+    void RunPopupCommand(unsigned command, const std::vector<std::string>& paths);
+
+private:
+    HWND Owner() const;
+    void RunVerbOnEach(const char* verb, const std::vector<std::string>& targets, HWND owner);
+
+    CFrameApplication& frame_;
+    VerbRunner runVerb_;
+};
