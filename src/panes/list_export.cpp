@@ -47,7 +47,7 @@ void AppendNameLink(std::string& out, const std::vector<std::string>& row) {
     std::string path(Cell(row, 1));
     path += Cell(row, 0);
     out += "<a href=\"";
-    AppendHtml(out, FileUrlFromPath(path));
+    AppendHtml(out, FileIriFromPath(path));
     out += "\">";
     AppendHtml(out, Cell(row, 0));
     out += "</a>";

@@ -22,7 +22,8 @@ ListExportFormat ListExportFormatFor(std::string_view fileName);
 
 // The whole page, pure ASCII: texts are escaped, and characters past ASCII are written as
 // numeric character references (a byte that is not UTF-8 as U+FFFD). A Name cell links to
-// the document's file: URL.
+// the document's file: URL, its characters past ASCII kept (FileIriFromPath) so that both
+// browsers and the system read the link back as the document's path.
 std::string ListExportHtml(const ListExportTable& table);
 
 // The whole text: the title, the header line, a blank line, one line per row, each ending in

@@ -47,10 +47,11 @@ TEST(ListExportHtml, EscapesTextsAndLinksTheFileUrl) {
         {{"x & y.txt", "C:\\R&D\\"}, {"<a href=\"file:///C:/R&amp;D/x%20&amp;%20y.txt\">x &amp; y.txt</a>", "C:\\R&amp;D\\"}},
         {{"<b>\"q\".txt", "C:\\"}, {"<a href=\"file:///C:/%3Cb%3E%22q%22.txt\">&lt;b&gt;&quot;q&quot;.txt</a>", "C:\\"}},
         {{"#1 ?.txt", "\\\\srv\\share\\"}, {"<a href=\"file://srv/share/%231%20%3F.txt\">#1 ?.txt</a>", "\\\\srv\\share\\"}},
-        // Past ASCII: numeric references, astral planes included.
+        // Past ASCII: numeric references, astral planes included, in the link too.
         {{"\xC3\xA9\xF0\x9F\x98\x80.txt", "C:\\\xD0\x96\\"},
-         {"<a href=\"file:///C:/%D0%96/%C3%A9%F0%9F%98%80.txt\">&#233;&#128512;.txt</a>", "C:\\&#1046;\\"}},
-        // Bytes that are not UTF-8 (a legacy code page): one replacement character each.
+         {"<a href=\"file:///C:/&#1046;/&#233;&#128512;.txt\">&#233;&#128512;.txt</a>", "C:\\&#1046;\\"}},
+        // Bytes that are not UTF-8 (a legacy code page): one replacement character each, and
+        // percent-encoded in the link, which then still names the bytes.
         {{"caf\xE9.txt", "C:\\\xE6\x97\\"}, {"<a href=\"file:///C:/%E6%97/caf%E9.txt\">caf&#65533;.txt</a>", "C:\\&#65533;&#65533;\\"}},
         // A row without a folder still links to its name.
         {{"only.txt"}, {"<a href=\"file:///only.txt\">only.txt</a>"}},
