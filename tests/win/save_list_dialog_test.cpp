@@ -17,6 +17,8 @@
 #include "framework/wide_text.h"
 #include "language/message_table.h"
 #include "language/message_text.h"
+#include "language/ui_language.h"
+#include "language_test_support.h"
 #include "registry_test_support.h"
 #include "resource.h"
 #include "settings/registry_list.h"
@@ -266,6 +268,24 @@ TEST_F(SaveListDialogTest, TheLinksOfThePageNameTheRealFiles) {
         ++found;
     }
     EXPECT_EQ(found, table_.rows.size());
+}
+
+// The dialog is translated as dialog 142, and a translated failure message gets the name as
+// plain text, whatever conversions the translation holds.
+TEST_F(SaveListDialogTest, TextsComeFromTheLanguageFile) {
+    LanguageFolder folder;
+    UiLanguage language;
+    language.SetProgramFolder(folder.Path());
+    folder.Write("german.lng",
+                 "[DialogID_142]\r\nID_1040=&Dokumentname:\r\n"
+                 "[Common]\r\nID_1880=Liste '%s' nicht gespeichert (%d %n %s)\r\n");
+    ASSERT_TRUE(language.SetLanguage("german"));
+    const CurrentLanguageScope scope(language);
+    CDialogSaveList dialog;
+    Open(dialog);
+    EXPECT_EQ(ItemTextOf(dialog.hwnd(), IDC_SAVE_LIST_LABEL), "&Dokumentname:");
+    const std::string name = folder_.Path() + "missing\\%s.htm";
+    EXPECT_EQ(SaveAs(dialog, name), "Liste '" + name + "' nicht gespeichert (%d %n %s)");
 }
 
 }  // namespace
