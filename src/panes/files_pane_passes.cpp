@@ -8,23 +8,6 @@
 #include "language/message_text.h"
 #include "settings/settings_store.h"
 
-namespace {
-
-// A failure message pumps messages: a change of the Recent folder noticed meanwhile must not
-// start a scan in the middle of the pass.
-class ScanPause {
-public:
-    explicit ScanPause(RecentScanner& scanner) : scanner_(scanner) { scanner_.SetScanEnabled(false); }
-    ~ScanPause() { scanner_.SetScanEnabled(true); }
-    ScanPause(const ScanPause&) = delete;
-    ScanPause& operator=(const ScanPause&) = delete;
-
-private:
-    RecentScanner& scanner_;
-};
-
-}  // namespace
-
 bool CDialogFiles::Report(DocumentListModel::PassResult result) const {
     using Result = DocumentListModel::PassResult;
     switch (result) {
@@ -44,6 +27,8 @@ bool CDialogFiles::Report(DocumentListModel::PassResult result) const {
 
 bool CDialogFiles::BuildTabs(const DateFilter& dates) {
     const WaitCursor wait;
+    // A failure message pumps messages: a change of the Recent folder noticed meanwhile must not
+    // start a scan in the middle of the pass.
     const ScanPause pause(list_.Scanner());
     const auto result = model_.BuildTabs(dates, SettingsStore().ReadFlag(Setting::ViewDeleted));
     tabTypes_.clear();

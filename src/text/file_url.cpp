@@ -1,6 +1,8 @@
 // Percent-encoding a local path into a file: URL.
 #include "text/file_url.h"
 
+#include "text/utf8.h"
+
 namespace {
 
 bool IsSeparator(char c) { return c == '\\' || c == '/'; }
@@ -18,10 +20,19 @@ bool KeptAsIs(unsigned char c) {
     }
 }
 
-void AppendEncoded(std::string& out, std::string_view part) {
+void AppendEncoded(std::string& out, std::string_view part, bool keepNonAscii) {
     static constexpr char kHex[] = "0123456789ABCDEF";
-    for (const char ch : part) {
+    for (size_t pos = 0; pos < part.size(); ++pos) {
+        const char ch = part[pos];
         const auto c = static_cast<unsigned char>(ch);
+        if (keepNonAscii && c >= 0x80) {
+            size_t end = pos;
+            if (NextCodePoint(part, end)) {
+                out += part.substr(pos, end - pos);
+                pos = end - 1;
+                continue;
+            }
+        }
         if (IsSeparator(ch)) {
             out += '/';
         } else if (KeptAsIs(c)) {
@@ -34,17 +45,21 @@ void AppendEncoded(std::string& out, std::string_view part) {
     }
 }
 
-}  // namespace
-
-std::string FileUrlFromPath(std::string_view path) {
+std::string FileUrl(std::string_view path, bool keepNonAscii) {
     if (path.empty()) return {};
     std::string url = "file://";
     if (path.size() > 2 && IsSeparator(path[0]) && IsSeparator(path[1])) {
         // A share: the server is the URL's host.
-        AppendEncoded(url, path.substr(2));
+        AppendEncoded(url, path.substr(2), keepNonAscii);
         return url;
     }
     if (!IsSeparator(path[0])) url += '/';
-    AppendEncoded(url, path);
+    AppendEncoded(url, path, keepNonAscii);
     return url;
 }
+
+}  // namespace
+
+std::string FileUrlFromPath(std::string_view path) { return FileUrl(path, false); }
+
+std::string FileIriFromPath(std::string_view path) { return FileUrl(path, true); }

@@ -10,3 +10,10 @@
 // (the UTF-8 bytes of non-ASCII names included) is percent-encoded, so the URL names exactly
 // the file. An empty path gives an empty text.
 std::string FileUrlFromPath(std::string_view path);
+
+// The same URL with the characters past ASCII left as they are (an IRI), for links in web
+// pages: a page writes them as character references and every browser, and the system's own
+// URL-to-path conversion, reads them as those characters, whereas percent-encoded UTF-8 is
+// read by the system as one character per byte. Bytes that are not UTF-8 are still
+// percent-encoded.
+std::string FileIriFromPath(std::string_view path);

@@ -41,3 +41,24 @@ private:
     bool scanEnabled_ = true;
     RepeatFilter repeats_;
 };
+
+// Keeps scans off for its lifetime and then restores the state it found, so pauses nest. A
+// null scanner pauses nothing.
+class ScanPause {
+public:
+    explicit ScanPause(RecentScanner* scanner) : scanner_(scanner) {
+        if (scanner_ == nullptr) return;
+        wasEnabled_ = scanner_->ScanEnabled();
+        scanner_->SetScanEnabled(false);
+    }
+    explicit ScanPause(RecentScanner& scanner) : ScanPause(&scanner) {}
+    ~ScanPause() {
+        if (scanner_ != nullptr) scanner_->SetScanEnabled(wasEnabled_);
+    }
+    ScanPause(const ScanPause&) = delete;
+    ScanPause& operator=(const ScanPause&) = delete;
+
+private:
+    RecentScanner* scanner_;
+    bool wasEnabled_ = true;
+};

@@ -29,4 +29,17 @@ INSTANTIATE_TEST_SUITE_P(
                     UrlCase{"C:\\keep-._~!$&'()*+,;=@.htm", "file:///C:/keep-._~!$&'()*+,;=@.htm"},
                     UrlCase{"", ""}));
 
+// Links in pages keep well-formed characters past ASCII; everything else is encoded as before.
+TEST(FileIriFromPath, KeepsOnlyWellFormedNonAsciiCharacters) {
+    const UrlCase cases[] = {
+        {"D:\\\xC3\x96" "ffnen\\\xE6\x97\xA5\xE6\x9C\xAC 1.htm", "file:///D:/\xC3\x96" "ffnen/\xE6\x97\xA5\xE6\x9C\xAC%201.htm"},
+        {"\\\\srv\\\xF0\x9F\x98\x80#\\a.htm", "file://srv/\xF0\x9F\x98\x80%23/a.htm"},
+        {"C:\\caf\xE9\\\xE6\x97.htm", "file:///C:/caf%E9/%E6%97.htm"},  // not UTF-8: encoded
+        {"C:\\\xC3\xA9\xE9.htm", "file:///C:/\xC3\xA9%E9.htm"},
+        {"C:\\100%\\a?.htm", "file:///C:/100%25/a%3F.htm"},
+        {"", ""},
+    };
+    for (const UrlCase& c : cases) EXPECT_EQ(FileIriFromPath(c.path), c.url) << c.path;
+}
+
 }  // namespace

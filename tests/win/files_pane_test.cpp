@@ -11,6 +11,8 @@
 #include "framework/com_ptr.h"
 #include "framework/program_path.h"
 #include "framework/window.h"
+#include "kestrum_version.h"
+#include "panes/list_export_source.h"
 #include "tracking/system_document_list_model.h"
 #include "tracking/recent_watcher.h"
 #include "registry_test_support.h"
@@ -315,6 +317,38 @@ TEST_F(FilesPaneTest, ARecordedOpeningRebuildsTheView) {
     ASSERT_TRUE(WaitUntil([&] { return frame_.rebuilds > before; }, std::chrono::seconds(10)));
     EXPECT_EQ(frame_.Pane().RowCount(), 1);
     EXPECT_EQ(Cell(0, kColumnName), "opened.txt");
+}
+
+// The export takes the list as it is shown: its headers whole, its rows in their sorted order,
+// a missing document with its empty cells, a name past 260 characters uncut.
+TEST_F(FilesPaneTest, TheExportTableIsTheListAsShown) {
+    const std::string longName = std::string(300, 'n') + ".txt";
+    Open(Line(today_, Doc("b.txt", 2048)) + Line(today_, documents_.Path() + longName) +
+         Line(today_, Doc("a.txt", 1)));
+    ClickHeader(kColumnName);  // names were sorted ascending: now descending
+    const std::string longHeading(400, 'H');
+    LVCOLUMNA column{};
+    column.mask = LVCF_TEXT;
+    column.pszText = const_cast<char*>(longHeading.c_str());
+    ASSERT_TRUE(::SendMessageA(List(), LVM_SETCOLUMNA, kColumnFolder, reinterpret_cast<LPARAM>(&column)));
+
+    const ListExportTable table = ListExportTableOf(List(), model_);
+    EXPECT_EQ(table.title, "Kestrum " KESTRUM_VERSION);
+    EXPECT_EQ(table.headers, (std::vector<std::string>{"Name", longHeading, "Size (KB)", "Accessed", "Created",
+                                                        "Modified"}));
+    ASSERT_EQ(table.rows.size(), 3u);
+    for (size_t row = 0; row < 3; ++row) {
+        ASSERT_EQ(table.rows[row].size(), static_cast<size_t>(kColumnCount));
+        EXPECT_EQ(table.rows[row][kColumnFolder], documents_.Path());
+        for (const int c : {kColumnSize, kColumnAccessed, kColumnCreated, kColumnModified}) {
+            EXPECT_EQ(table.rows[row][c], Cell(static_cast<int>(row), c)) << row << "," << c;
+        }
+    }
+    EXPECT_EQ(table.rows[0][kColumnName], longName);
+    EXPECT_EQ(table.rows[0][kColumnSize], "") << "a missing document has no size";
+    EXPECT_EQ(table.rows[1][kColumnName], "b.txt");
+    EXPECT_EQ(table.rows[1][kColumnSize], "2");
+    EXPECT_EQ(table.rows[2][kColumnName], "a.txt");
 }
 
 }  // namespace
