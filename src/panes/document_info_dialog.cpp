@@ -50,7 +50,9 @@ bool CDialogDocumentInfo::OnInitDialog() {
     if (!SetupFrame(IDI_INFO, kNoIcon, "")) return false;
     CurrentLanguage().TranslateWindow(true, true, hwnd(), IDD_DOCUMENT_INFO);
     ShowFacts(facts);
-    return true;
+    // On Close rather than in the first field, which would show the name selected.
+    ::SetFocus(Item(IDCANCEL));
+    return false;
 }
 
 void CDialogDocumentInfo::ShowFacts(const WIN32_FILE_ATTRIBUTE_DATA& facts) {
