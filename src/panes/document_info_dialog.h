@@ -21,6 +21,7 @@ public:
 
 protected:
     bool OnInitDialog() override;
+    // Nothing to confirm: however it closes, the result is Cancel.
     void OnOK() override { End(IDCANCEL); }
 
 private:

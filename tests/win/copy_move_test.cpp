@@ -18,6 +18,7 @@
 #include "resource.h"
 #include "settings/registry_list.h"
 #include "settings/settings_store.h"
+#include "thread_window_driver.h"
 #include "wine_test_support.h"
 
 using namespace testsupport;
@@ -231,6 +232,30 @@ TEST_F(CopyMoveDialogTest, OkIsGreyedWhileTheFolderTextIsBlank) {
     ::SendMessageA(dialog.hwnd(), WM_COMMAND, MAKEWPARAM(IDC_COPY_MOVE_FOLDER, CBN_SELCHANGE), reinterpret_cast<LPARAM>(combo));
     EXPECT_TRUE(OkEnabled(dialog));
     EXPECT_EQ(dialog.TargetFolder(), "E:\\older");
+}
+
+TEST_F(CopyMoveDialogTest, TheFolderBrowserStartsAtTheTypedFolderAndCancelKeepsIt) {
+    // Typed in another spelling, so that a folder picked in the browser shows in its own.
+    const std::string typed = scratch.Path() + "OUT\\";
+    for (const bool pick : {false, true}) {
+        CDialogCopyMove dialog;
+        ASSERT_TRUE(dialog.SetSources({scratch.Path() + "in\\a.txt"}, TransferMode::Copy));
+        ASSERT_TRUE(dialog.Create(nullptr));
+        Type(dialog, typed);
+        const HWND combo = dialog.Item(IDC_COPY_MOVE_FOLDER);
+        const auto remembered = ::SendMessageA(combo, CB_GETCOUNT, 0, 0);
+        ThreadWindowDriver driver("#32770", [&](HWND browser) {
+            ::PostMessageA(browser, WM_COMMAND, pick ? IDOK : IDCANCEL, 0);
+        });
+        ::SendMessageA(dialog.Item(IDC_COPY_MOVE_BROWSE), BM_CLICK, 0, 0);
+        ASSERT_TRUE(driver.Ran());
+        const std::string expected = pick ? scratch.Path() + "out" : typed;
+        EXPECT_EQ(dialog.TargetFolder(), expected) << pick;
+        EXPECT_EQ(WindowText(combo), expected) << pick;
+        EXPECT_TRUE(OkEnabled(dialog));
+        // A picked folder joins the list (the first round left the typed text remembered there).
+        EXPECT_EQ(::SendMessageA(combo, CB_GETCOUNT, 0, 0), remembered + (pick ? 1 : 0));
+    }
 }
 
 TEST_F(CopyMoveDialogTest, SourcesAreRefusedWhenEmptyOrOnceTheWindowExists) {
