@@ -194,31 +194,6 @@ TEST(TransferDocuments, RefusedDocumentsNeverReachTheFileSystem) {
     }
 }
 
-TEST(TransferDocuments, WithOverwriteOffTheSystemDecidesAboutExistingTargets) {
-    // The fake refuses only inside Copy and Move: a run that checked first and then acted with
-    // replace on would still pass, one that hands the flag over is what this pins down.
-    class Recording : public FakeFiles {
-    public:
-        bool Copy(const std::string& s, const std::string& t, bool failIfExists) override {
-            flags.push_back(failIfExists);
-            return FakeFiles::Copy(s, t, failIfExists);
-        }
-        bool Move(const std::string& s, const std::string& t, bool replace) override {
-            flags.push_back(!replace);
-            return FakeFiles::Move(s, t, replace);
-        }
-        std::vector<bool> flags;
-    };
-    for (const TransferMode mode : {TransferMode::Copy, TransferMode::Move}) {
-        for (const bool overwrite : {false, true}) {
-            Recording files;
-            Populate(files);
-            TransferDocuments({"C:\\In\\A.txt"}, "D:\\Out", mode, overwrite, files);
-            EXPECT_EQ(files.flags, std::vector<bool>{!overwrite});
-        }
-    }
-}
-
 TEST(TransferDocuments, TheSpellingAloneRefusesWhenTheIdentityCannotBeRead) {
     // A share or a file system that gives no file index: the comparison of paths still holds.
     class NoIdentity : public FakeFiles {
@@ -231,13 +206,6 @@ TEST(TransferDocuments, TheSpellingAloneRefusesWhenTheIdentityCannotBeRead) {
         EXPECT_FALSE(TransferDocuments({"C:\\In\\A.txt"}, folder, TransferMode::Copy, true, files).succeeded) << folder;
         EXPECT_EQ(files.operations, 0) << folder;
     }
-}
-
-TEST(TransferDocuments, AnEmptyListSucceedsWithNothingDone) {
-    FakeFiles files;
-    const TransferOutcome outcome = TransferDocuments({}, "D:\\Out", TransferMode::Move, false, files);
-    EXPECT_TRUE(outcome.succeeded);
-    EXPECT_EQ(outcome.done, 0u);
 }
 
 }  // namespace
