@@ -12,7 +12,7 @@ root=$(pwd)
 build=$root/build/windows
 
 # What ships, relative to the build's bin folder: the programs and the pages they show.
-shipped=(Kestrum.exe Tourlet.exe Tourlet)
+shipped=(Kestrum.exe Tourlet.exe Tourlet help)
 
 if [ "${1:-}" != "--no-build" ]; then
   scripts/install-deps.sh

@@ -50,7 +50,7 @@ bool CApplication::Start() {
     if (settings.ReadNumber(Setting::PassLaunch) != 0 && !AskPassword(nullptr)) return false;
 
     auto& frame = static_cast<CFrameApplication&>(SetMainWindow(std::make_unique<CFrameApplication>(model_)));
-    documents_.emplace(frame);
+    documents_.emplace(frame, model_);
     if (!frame.CreateFrame()) return false;
     frame.SetPasswordPrompt(&AskPassword);
     frame.SetDocumentCommandRunner([this](unsigned command, const std::vector<std::string>& paths) {

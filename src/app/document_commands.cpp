@@ -5,6 +5,10 @@
 #include "framework/wait_cursor.h"
 #include "language/message_table.h"
 #include "language/message_text.h"
+#include "panes/copy_move_dialog.h"
+#include "panes/document_info_dialog.h"
+#include "panes/list_export_source.h"
+#include "panes/save_list_dialog.h"
 #include "resource.h"
 #include "text/path_split.h"
 #include "text/placeholder.h"
@@ -19,7 +23,8 @@ constexpr unsigned kAskClear = 1870;
 
 }  // namespace
 
-DocumentCommands::DocumentCommands(CFrameApplication& frame) : frame_(frame), runVerb_(&ShellRunVerb) {}
+DocumentCommands::DocumentCommands(CFrameApplication& frame, DocumentListModel& model)
+    : frame_(frame), model_(model), runVerb_(&ShellRunVerb) {}
 
 HWND DocumentCommands::Owner() const { return frame_.IsAlive() ? frame_.hwnd() : nullptr; }
 
@@ -67,14 +72,24 @@ void DocumentCommands::Delete(const std::vector<std::string>& paths) {
 
 void DocumentCommands::Info(const std::vector<std::string>& paths) {
     if (paths.empty()) return;
+    CDialogDocumentInfo dialog;
+    if (dialog.SetPath(paths.front())) dialog.DoModal(Owner());
 }
 
 void DocumentCommands::CopyOrMove(const std::vector<std::string>& paths, bool move) {
-    if (paths.empty()) return;
-    (void)move;
+    CDialogCopyMove dialog;
+    if (!dialog.SetSources(paths, move ? TransferMode::Move : TransferMode::Copy)) return;
+    if (dialog.DoModal(Owner()) == IDOK && move) frame_.RebuildView();
 }
 
-void DocumentCommands::SaveList() {}
+void DocumentCommands::SaveList() {
+    CFilesListCtrl* list = frame_.ListControl();
+    if (list == nullptr) return;
+    CDialogSaveList dialog;
+    dialog.SetSource([&] { return ListExportTableOf(list->hwnd(), model_); });
+    dialog.SetScanner(&list->Scanner());
+    dialog.DoModal(Owner());
+}
 
 void DocumentCommands::ClearList() {
     if (!AskOkCancel(Owner(), MessageText(kAskClear))) return;

@@ -9,13 +9,14 @@
 #include <vector>
 
 class CFrameApplication;
+class DocumentListModel;
 
 class DocumentCommands {
 public:
     // Who asks the shell to run a verb on a document or folder; ShellRunVerb unless replaced.
     using VerbRunner = std::function<bool(HWND owner, const char* verb, const std::string& target)>;
 
-    explicit DocumentCommands(CFrameApplication& frame);
+    DocumentCommands(CFrameApplication& frame, DocumentListModel& model);
 
     void SetVerbRunner(VerbRunner runner) { runVerb_ = std::move(runner); }
 
@@ -28,8 +29,11 @@ public:
     // Asks first; then sends each document to the Recycle Bin until one fails (reported with its
     // path) or the user declines a deletion for good; the view is rebuilt in every case.
     void Delete(const std::vector<std::string>& paths);
+    // The information dialog for the first path.
     void Info(const std::vector<std::string>& paths);
+    // The copy/move dialog with all paths; a move that ended with OK rebuilds the view.
     void CopyOrMove(const std::vector<std::string>& paths, bool move);
+    // The export dialog for the list as it is shown.
     void SaveList();
     // Asks, then removes the shown lines from the history and rebuilds the view.
     void ClearList();
@@ -42,5 +46,6 @@ private:
     void RunVerbOnEach(const char* verb, const std::vector<std::string>& targets, HWND owner);
 
     CFrameApplication& frame_;
+    DocumentListModel& model_;
     VerbRunner runVerb_;
 };

@@ -58,6 +58,7 @@ check "Kestrum.exe is in the user's programs folder" test -f "$install_dir/Kestr
 check "Tourlet.exe is beside it" test -f "$install_dir/Tourlet.exe"
 check "the Quick Intro's pages and pictures are beside it" \
   test -f "$install_dir/Tourlet/index4.htm" -a -f "$install_dir/Tourlet/images/main_window.png"
+check "the help pages are beside it" test -f "$install_dir/help/help.htm" -a -f "$install_dir/help/save_list.htm"
 check "the uninstaller is there" test -f "$install_dir/Uninstall.exe"
 check "a Start-menu shortcut" test -f "$start_menu/Kestrum.lnk"
 check "an entry in the installed programs" test "$(reg_value "$uninstall_key" DisplayVersion)" = "$version"
@@ -99,6 +100,7 @@ check "the zip holds nothing the installer does not" \
 wine "$install_dir/Uninstall.exe" /S >/dev/null 2>&1
 check "the programs are removed" wait_for 30 test ! -e "$install_dir/Kestrum.exe" -a ! -e "$install_dir/Tourlet.exe"
 check "the Quick Intro's pages are removed" wait_for 30 test ! -e "$install_dir/Tourlet"
+check "the help pages are removed" wait_for 30 test ! -e "$install_dir/help"
 check "the uninstaller removes itself" wait_for 30 test ! -e "$install_dir/Uninstall.exe"
 check "the translators' template the program wrote is removed" test ! -e "$install_dir/english.lng"
 check "the history stays" test "$(md5sum <"$history")" = "$before"

@@ -1,10 +1,11 @@
 #!/usr/bin/env python3
 """Checks the Quick Intro's page folder: five valid, self-contained HTML pages.
 
-usage: check_pages.py VNU_JAR PAGE_FOLDER...
+usage: check_pages.py VNU_JAR [--pages=NAME,NAME...] PAGE_FOLDER...
 
 Valid means the HTML checker (and its CSS check) reports no error. Self-contained means a
 declared UTF-8 charset, no scripts, and every image, stylesheet or link a file of the folder.
+The pages each folder must hold are the Quick Intro's five unless --pages names others.
 Exit status 0 when all holds; otherwise every fault is printed, with the path of the file it
 is in, and the status is 1. Several folders are checked with one run of the checker.
 """
@@ -60,12 +61,16 @@ def main():
         print(__doc__.strip().splitlines()[2], file=sys.stderr)
         return 2
     jar, folders = sys.argv[1], sys.argv[2:]
+    pages = PAGES
+    if folders and folders[0].startswith("--pages="):
+        pages = [name for name in folders[0][len("--pages="):].split(",") if name]
+        folders = folders[1:]
     if not os.path.isfile(jar):
         print(f"no HTML checker at {jar}: run scripts/install-deps.sh", file=sys.stderr)
         return 1
     faults = []
     for folder in folders:
-        for name in PAGES:
+        for name in pages:
             faults += page_faults(folder, name)
         for name in sorted(os.listdir(folder)):
             if name.endswith(".css"):
