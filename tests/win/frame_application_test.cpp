@@ -664,8 +664,8 @@ TEST_F(FrameTest, HelpRequestsOpenTheTopicPageOnlyWhenAsked) {
     MSG keyUp{Window(), WM_KEYUP, VK_F1, 0, 0, {}};
     EXPECT_EQ(request("opt.htm", &keyUp), 1);
     EXPECT_EQ(request("help.htm", nullptr), 1);
-    EXPECT_EQ(opened_, (std::vector<std::string>{std::string(kProductWebAddress) + "/opt.htm",
-                                                 std::string(kProductWebAddress) + "/help.htm"}));
+    const std::string help = CurrentLanguage().ProductWebAddress();
+    EXPECT_EQ(opened_, (std::vector<std::string>{help + "/opt.htm", help + "/help.htm"}));
 }
 
 TEST_F(FrameTest, ARecordedOpeningReachesTheListThroughTheFrame) {

@@ -2,7 +2,10 @@
 #include "language/ui_language.h"
 
 #include <gtest/gtest.h>
+#include <shlwapi.h>
 
+#include "framework/wide_text.h"
+#include "language/language_keys.h"
 #include "language/message_table.h"
 #include "language/message_text.h"
 #include "language/web_addresses.h"
@@ -132,19 +135,19 @@ TEST_F(LanguageFilesTest, TranslatorCredits) {
     EXPECT_EQ(ProfileValue(Template(), "Translator", "ID_3"), "");
 }
 
-TEST_F(LanguageFilesTest, WebAddresses) {
-    EXPECT_EQ(language.MakerWebAddress(), kMakerWebAddress);
-    language.SetLanguage("russian");
-    EXPECT_EQ(language.MakerWebAddress(), kMakerWebAddressRussian);
-    EXPECT_EQ(language.ProductWebAddress(), kProductWebAddress);
+TEST_F(LanguageFilesTest, WebAddressesAreTheHelpFolderBesideTheProgram) {
+    const std::string help = HelpFolderAddress(folder.Path());
+    ASSERT_EQ(help.rfind("file:///", 0), 0u) << help;
+    EXPECT_EQ(language.ProductWebAddress(), help);
+    EXPECT_EQ(language.MakerWebAddress(), help + "/" + std::string(kMakerPage));
+    language.SetLanguage("Russian");
+    EXPECT_EQ(language.MakerWebAddress(), help + "/" + std::string(kMakerPageRussian));
 
-    UiLanguage capitalised;
-    capitalised.SetProgramFolder(folder.Path());
-    capitalised.SetLanguage("Russian");
-    EXPECT_EQ(capitalised.MakerWebAddress(), kMakerWebAddressRussian);
-    capitalised.SetLanguage("german");
-    EXPECT_EQ(capitalised.MakerWebAddress(), kMakerWebAddress);
-    EXPECT_EQ(capitalised.ProductWebAddress(), kProductWebAddress);
+    // Followed, the address leads to the page in the folder beside the program.
+    wchar_t path[MAX_PATH] = {};
+    DWORD size = MAX_PATH;
+    ASSERT_EQ(::PathCreateFromUrlW(WideFromUtf8(help + "/help.htm").c_str(), path, &size, 0), S_OK);
+    EXPECT_EQ(Utf8FromWide(path), folder.Path() + "help\\help.htm");
 }
 
 TEST_F(LanguageFilesTest, LongValuesAreCutAtWholeCharacters) {

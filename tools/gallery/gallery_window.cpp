@@ -10,7 +10,8 @@
 #include <numeric>
 
 #include "resource.h"
-#include "language/web_addresses.h"
+#include "language/message_text.h"
+#include "language/ui_language.h"
 #include "screenshot.h"
 #include "ui/dialog_base.h"
 #include "ui/offscreen_canvas.h"
@@ -401,8 +402,8 @@ bool CGalleryWindow::AddDialogControls(const RECT& area) {
         }
     }
 
-    // The product's address as a link: SS_NOTIFY lets the static be clicked.
-    const std::string address(kProductWebAddress);
+    // The help index beside the program as a link: SS_NOTIFY lets the static be clicked.
+    const std::string address = CurrentLanguage().ProductWebAddress() + "/help.htm";
     const HWND link = AddChild("STATIC", address.c_str(), SS_LEFT | SS_NOTIFY | SS_CENTERIMAGE, x + 170, y, 170, 20, kLinkId);
     if (!link_.Subclass(link) || !link_.SetTarget(address)) return false;
 
