@@ -79,6 +79,8 @@ export DISPLAY=':$display'
 export WINEDEBUG=-all
 export WINEDLLOVERRIDES='mscoree,mshtml='
 export WINEARCH=win64
+# The Recycle Bin is Wine's trash in the XDG data folder: a folder of the run, never the user's.
+export XDG_DATA_HOME='$state/xdg-data'
 ENV
   # shellcheck disable=SC1090
   . "$envfile"

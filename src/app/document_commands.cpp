@@ -1,6 +1,7 @@
 #include "app/document_commands.h"
 
 #include "app/frame_application.h"
+#include "tracking/document_list_model.h"
 #include "framework/message_box.h"
 #include "framework/wait_cursor.h"
 #include "language/message_table.h"
@@ -55,6 +56,11 @@ void DocumentCommands::Explore(const std::vector<std::string>& paths) {
     frame_.RebuildView();
 }
 
+void DocumentCommands::RebuildAfterFileChanges() {
+    model_.ForgetFileStatus();
+    frame_.RebuildView();
+}
+
 void DocumentCommands::Delete(const std::vector<std::string>& paths) {
     if (paths.empty()) return;
     const HWND owner = Owner();
@@ -67,7 +73,7 @@ void DocumentCommands::Delete(const std::vector<std::string>& paths) {
             break;
         }
     }
-    frame_.RebuildView();
+    RebuildAfterFileChanges();
 }
 
 void DocumentCommands::Info(const std::vector<std::string>& paths) {
@@ -79,7 +85,7 @@ void DocumentCommands::Info(const std::vector<std::string>& paths) {
 void DocumentCommands::CopyOrMove(const std::vector<std::string>& paths, bool move) {
     CDialogCopyMove dialog;
     if (!dialog.SetSources(paths, move ? TransferMode::Move : TransferMode::Copy)) return;
-    if (dialog.DoModal(Owner()) == IDOK && move) frame_.RebuildView();
+    if (dialog.DoModal(Owner()) == IDOK && move) RebuildAfterFileChanges();
 }
 
 void DocumentCommands::SaveList() {

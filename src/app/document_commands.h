@@ -43,6 +43,8 @@ public:
 
 private:
     HWND Owner() const;
+    // The documents' status is read afresh: a deleted or moved document shows as missing.
+    void RebuildAfterFileChanges();
     void RunVerbOnEach(const char* verb, const std::vector<std::string>& targets, HWND owner);
 
     CFrameApplication& frame_;

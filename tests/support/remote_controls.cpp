@@ -59,6 +59,20 @@ std::string RemoteControls::ListCell(HWND list, int row, int column) {
     return ReadText(kRequest);
 }
 
+bool RemoteControls::SelectRows(HWND list, const std::vector<int>& rows) {
+    if (!remote_) return false;
+    const auto setState = [&](int row, UINT state) {
+        LVITEMA item{};
+        item.stateMask = LVIS_SELECTED | LVIS_FOCUSED;
+        item.state = state;
+        ::WriteProcessMemory(process_, remote_, &item, sizeof item, nullptr);
+        return ::SendMessageA(list, LVM_SETITEMSTATE, static_cast<WPARAM>(row), reinterpret_cast<LPARAM>(remote_)) != 0;
+    };
+    bool done = setState(-1, 0);
+    for (const int row : rows) done = setState(row, LVIS_SELECTED | LVIS_FOCUSED) && done;
+    return done;
+}
+
 std::string RemoteControls::TabText(HWND tabs, int tab) {
     if (!remote_) return {};
     TCITEMA item{};

@@ -5,6 +5,7 @@
 #include <windows.h>
 
 #include <string>
+#include <vector>
 
 namespace testsupport {
 
@@ -17,6 +18,8 @@ public:
     RemoteControls& operator=(const RemoteControls&) = delete;
 
     std::string ListCell(HWND list, int row, int column);
+    // Selects exactly `rows` (the last one focused), as clicks with Ctrl would.
+    bool SelectRows(HWND list, const std::vector<int>& rows);
     std::string TabText(HWND tabs, int tab);
     std::string StatusText(HWND statusBar, int pane);
 

@@ -123,7 +123,9 @@ int RunAndWait(const std::string& program, const std::vector<std::string>& argum
     return static_cast<int>(code);
 }
 
-std::string AnswerMessageBox() {
+std::string AnswerMessageBox() { return AnswerMessageBoxWith(IDOK); }
+
+std::string AnswerMessageBoxWith(int button) {
     std::string text;
     WaitUntil(
         [&] {
@@ -132,7 +134,7 @@ std::string AnswerMessageBox() {
             char buffer[512] = {};
             ::GetDlgItemTextA(box, 0xFFFF, buffer, sizeof buffer);  // the text's static control
             text = buffer;
-            ::PostMessageA(box, WM_COMMAND, IDOK, 0);
+            ::PostMessageA(box, WM_COMMAND, static_cast<WPARAM>(button), 0);
             return true;
         },
         std::chrono::seconds(5));

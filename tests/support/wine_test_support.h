@@ -45,9 +45,11 @@ bool WaitUntil(const std::function<bool()>& done, std::chrono::milliseconds time
 // Runs a program with arguments (each quoted) and waits for it; its exit code, or -1.
 int RunAndWait(const std::string& program, const std::vector<std::string>& arguments);
 
-// Waits for the first message box of this process (captioned "Kestrum"), answers it with OK
-// and returns its text; empty when none appeared within five seconds. Run it on a second
-// thread while the code under test shows the box.
+// Waits for the first message box captioned "Kestrum" (of this process or the program under
+// test), answers it with `button` and returns its text; empty when none appeared within five
+// seconds. Run it on a second thread while the code under test shows the box.
+std::string AnswerMessageBoxWith(int button);
+// AnswerMessageBoxWith(IDOK).
 std::string AnswerMessageBox();
 
 // Today's calendar day as a day number since 30 December 1899, local time.
