@@ -69,7 +69,7 @@ done
 wine reg delete "$branch" /f </dev/null >/dev/null 2>&1 || true
 setting Minimized REG_DWORD 0
 setting HideMessage REG_DWORD 1
-document=$folder/Quarterly report.txt
+document="$folder/Quarterly report.txt"
 printf 'A report.\r\n' >"$document"
 day=$(( ($(date +%s) / 86400) + 25569 ))
 printf '%s.500000 %s\r\n' "$day" "$(winepath -w "$document" 2>/dev/null)" >"$folder/Kestrum.dat"
