@@ -2,6 +2,8 @@
 // messages, hiding instead of closing, and the Exit path that saves its state.
 #include "app/frame_application.h"
 
+#include "app/note_dialog.h"
+
 #include <commctrl.h>
 #include <shellapi.h>
 
@@ -254,7 +256,8 @@ LRESULT CFrameApplication::OnSysCommand(const RawMessageArgs<WM_SYSCOMMAND>& arg
     const UINT command = static_cast<UINT>(args.wParam) & 0xFFF0;
     if (command == SC_MINIMIZE || command == SC_CLOSE) {
         ::ShowWindow(hwnd(), SW_HIDE);
-        // The note about the tray icon is shown here once it exists.
+        // Tells where the program went, until the user ticks "Do not show this message again".
+        ShowTrayNote(hwnd());
         return 0;
     }
     return ::DefWindowProcA(hwnd(), WM_SYSCOMMAND, args.wParam, args.lParam);

@@ -608,6 +608,7 @@ TEST_F(FrameTest, TheSelectedRowSurvivesRefillsWithinTheList) {
 }
 
 TEST_F(FrameTest, MinimisingAndClosingOnlyHide) {
+    Store(Setting::HideMessage, 1);
     Open("");
     frame_->ShowMainWindow();
     ASSERT_TRUE(::IsWindowVisible(Window()));
@@ -647,6 +648,35 @@ TEST_F(FrameTest, ExitSavesColumnWidthsAndPlacementAndDestroysTheWindow) {
     EXPECT_EQ(::RegQueryValueExA(key, "Width", nullptr, nullptr, reinterpret_cast<BYTE*>(&width), &size), ERROR_SUCCESS);
     EXPECT_EQ(width, 640u);
     ::RegCloseKey(key);
+}
+
+TEST_F(FrameTest, HidingShowsTheNoteUntilItsBoxIsTicked) {
+    Open("");
+    frame_->ShowMainWindow();
+    // Answered from inside the note's modal loop: the box ticked, then Close.
+    static int notesSeen;
+    notesSeen = 0;
+    ::SetTimer(nullptr, 0, 50, [](HWND, UINT, UINT_PTR id, DWORD) {
+        ::EnumThreadWindows(::GetCurrentThreadId(), [](HWND window, LPARAM) -> BOOL {
+            const HWND box = ::GetDlgItem(window, IDC_NOTE_HIDE);
+            if (box == nullptr || !::IsWindowVisible(window)) return TRUE;
+            ++notesSeen;
+            ::SendMessageA(box, BM_SETCHECK, BST_CHECKED, 0);
+            ::PostMessageA(window, WM_COMMAND, IDCANCEL, 0);
+            return FALSE;
+        }, 0);
+        if (notesSeen > 0) ::KillTimer(nullptr, id);
+    });
+    ::SendMessageA(Window(), WM_SYSCOMMAND, SC_CLOSE, 0);
+    EXPECT_EQ(notesSeen, 1);
+    EXPECT_FALSE(::IsWindowVisible(Window()));
+    EXPECT_EQ(Stored(Setting::HideMessage), 1u);
+
+    // Ticked, it never shows again: this hide returns without a modal loop.
+    frame_->ShowMainWindow();
+    ::SendMessageA(Window(), WM_SYSCOMMAND, SC_MINIMIZE, 0);
+    EXPECT_FALSE(::IsWindowVisible(Window()));
+    EXPECT_EQ(notesSeen, 1);
 }
 
 TEST_F(FrameTest, HelpRequestsOpenTheTopicPageOnlyWhenAsked) {
