@@ -9,6 +9,7 @@
 #include <chrono>
 #include <cstdio>
 #include <string>
+#include <thread>
 
 #include "kestrum_process.h"
 #include "wine_test_support.h"
@@ -55,6 +56,8 @@ HWND VisibleWindowOf(DWORD process, const char* className) {
         reinterpret_cast<LPARAM>(&search));
     return search.found;
 }
+
+constexpr WPARAM kPopupDelete = 32828;
 
 void Key(WORD key, bool up) { ::keybd_event(static_cast<BYTE>(key), 0, up ? KEYEVENTF_KEYUP : 0, 0); }
 
@@ -117,6 +120,30 @@ TEST_F(Tray, HotKeyCallsUpThePopup) {
     ASSERT_TRUE(WaitUntil([&] { return (popup = VisibleWindowOf(kestrum.ProcessId(), "#32770")) != nullptr; }, 5s));
     EXPECT_TRUE(::GetWindowLongPtrA(popup, GWL_EXSTYLE) & WS_EX_TOPMOST);
     EXPECT_FALSE(::IsWindowVisible(kestrum.Window()));
+    EXPECT_TRUE(kestrum.ExitWithin(5s));
+}
+
+// The popup's context-menu commands are the main window's: its Delete asks the same question
+// (what follows an OK is the main window's test).
+TEST_F(Tray, ThePopupsDeleteIsTheMainWindowsAndAsksFirst) {
+    const std::string document = folder_.Path() + "popup doc.txt";
+    ASSERT_TRUE(WriteFile(document, "x"));
+    ASSERT_TRUE(WriteFile(folder_.Path() + "Kestrum.dat", std::to_string(TodayDayNumber()) + ".500000 " + document + "\r\n"));
+    KestrumProcess kestrum(kestrumExe, folder_.Path());
+    ASSERT_TRUE(kestrum.Started() && kestrum.Window() != nullptr);
+    WaitUntil([] { return false; }, 500ms);
+    for (const WORD key : {WORD(VK_CONTROL), WORD(VK_SHIFT), WORD('U')}) Key(key, false);
+    for (const WORD key : {WORD('U'), WORD(VK_SHIFT), WORD(VK_CONTROL)}) Key(key, true);
+    HWND popup = nullptr;
+    ASSERT_TRUE(WaitUntil([&] { return (popup = VisibleWindowOf(kestrum.ProcessId(), "#32770")) != nullptr; }, 5s));
+
+    std::string question;
+    std::thread answer([&] { question = AnswerMessageBoxWith(IDCANCEL); });
+    ::PostMessageA(popup, WM_COMMAND, kPopupDelete, 0);
+    answer.join();
+    EXPECT_EQ(question, "Are you sure you want to send selected document(s) to the Recycle Bin?");
+    EXPECT_NE(::GetFileAttributesA(document.c_str()), INVALID_FILE_ATTRIBUTES) << "Cancel keeps it";
+
     EXPECT_TRUE(kestrum.ExitWithin(5s));
 }
 
