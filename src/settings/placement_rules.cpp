@@ -12,8 +12,10 @@ std::int64_t Signed(std::uint32_t stored) { return static_cast<std::int32_t>(sto
 }  // namespace
 
 ScreenRect CentredDefaultRect(const ScreenRect& workArea, int baseUnitX, int baseUnitY) {
-    const int width = 360 * baseUnitX / 4;
-    const int height = 266 * baseUnitY / 8;
+    // Large fonts (a display at 150 % or more) make 360 x 266 dialog units outgrow a small screen:
+    // the window then fills the work area rather than opening with its caption out of reach.
+    const int width = std::min(360 * baseUnitX / 4, workArea.Width());
+    const int height = std::min(266 * baseUnitY / 8, workArea.Height());
     const int left = workArea.left + workArea.Width() / 2 - width / 2;
     const int top = workArea.top + workArea.Height() / 2 - height / 2;
     return {left, top, left + width, top + height};

@@ -21,6 +21,16 @@ TEST(CentredDefaultRect, IntegerDivisionAndAnOffsetWorkArea) {
     EXPECT_EQ(rect.top, 50 + 350 - 216);
 }
 
+TEST(CentredDefaultRect, NeverLargerThanTheWorkArea) {
+    // At 144 dpi the base units are 12 x 24 here: 1080 x 798 would pass the top of a 1280 x 700
+    // work area below a task bar at the top.
+    const ScreenRect rect = CentredDefaultRect({0, 40, 1280, 740}, 12, 24);
+    EXPECT_EQ(rect, (ScreenRect{100, 40, 1180, 740}));
+    const ScreenRect narrow = CentredDefaultRect({0, 0, 600, 1024}, 12, 24);
+    EXPECT_EQ(narrow.left, 0);
+    EXPECT_EQ(narrow.Width(), 600);
+}
+
 TEST(WindowStateFromStored, OnlyTwoAndThreeAreSpecial) {
     EXPECT_EQ(WindowStateFromStored(1), WindowState::Normal);
     EXPECT_EQ(WindowStateFromStored(2), WindowState::Minimised);
