@@ -127,11 +127,15 @@ protected:
         Run(command);
         return answer.get();
     }
-    // The recorder's lines once `count` arrived and a moment passed without more.
+    // The recorder's calls ("<verb>|<path>") in the order they were started, once `count` arrived
+    // and a moment passed without more.
     std::vector<std::string> Recorded(size_t count) {
         WaitUntil([&] { return ReadLines(RecorderLog()).size() >= count; }, 15s);
         std::this_thread::sleep_for(700ms);
-        return ReadLines(RecorderLog());
+        std::vector<std::string> lines = ReadLines(RecorderLog());
+        std::sort(lines.begin(), lines.end());  // by the fixed-width start time in front
+        for (std::string& line : lines) line.erase(0, line.find('|') + 1);
+        return lines;
     }
 
     ScratchFolder program_{"kestrum-documents"};
