@@ -242,6 +242,7 @@ void CFrameApplication::OnTimer(const TimerArgs& args) {
 LRESULT CFrameApplication::OnWindowPosChanged(const RawMessageArgs<WM_WINDOWPOSCHANGED>& args) {
     const auto& position = *reinterpret_cast<const WINDOWPOS*>(args.lParam);
     if (position.flags & SWP_SHOWWINDOW) {
+        if (viewStale_) RebuildView();
         UpdateCaptionAndStatus();
         ::SetTimer(hwnd(), kStatusTimer, kStatusPeriodMs, nullptr);
     } else if (position.flags & SWP_HIDEWINDOW) {

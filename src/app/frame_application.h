@@ -55,6 +55,11 @@ public:
     bool RebuildView() override;
     // The rows of one tab (-1: all types), sorted by the stored key, one row selected again.
     bool FillList(int tab) override;
+    // Nobody looks at a hidden window: its view waits for the next show. The history itself is
+    // written at once, and the popup reads it on its own.
+    void OnHistoryAppended() override;
+    // Whether a recorded opening is waiting for the window to be shown.
+    bool ViewWaitsForShow() const { return viewStale_; }
     // Removes from the history every line the current view shows; the caller rebuilds.
     bool ClearCurrentView();
 
@@ -222,6 +227,7 @@ private:
     std::string statusTexts_[kStatusPanes];  // as set, so that only changed panes are set again
     StatusWords statusWords_;  // in the current language; read from its file only when it changes
     SelectionFacts selection_;
+    bool viewStale_ = false;
     bool selectionStale_ = true;  // selection_ must be counted again
     bool scanning_ = false;          // a scan of the Recent folder runs
     bool rebuildAfterScan_ = false;  // it recorded an opening

@@ -35,6 +35,7 @@ bool CFrameApplication::RebuildView() {
         return true;
     }
     if (!files_.IsAlive() || !filter_.IsAlive()) return false;
+    viewStale_ = false;
     // The position carries over to the new tabs, not the document type.
     const int position = std::max(files_.SelectedTab(), 0);
     const std::optional<DateFilter> dates = filter_.CurrentDateFilter();
@@ -45,6 +46,14 @@ bool CFrameApplication::RebuildView() {
     FillList(Stored(Setting::ViewTypesAll) ? -1 : tab);
     LayoutPanes();
     return true;
+}
+
+void CFrameApplication::OnHistoryAppended() {
+    if (IsAlive() && !::IsWindowVisible(hwnd())) {
+        viewStale_ = true;
+        return;
+    }
+    RebuildView();
 }
 
 bool CFrameApplication::FillList(int tab) {

@@ -43,7 +43,7 @@ bool CDialogFiles::OnInitDialog() {
     // The history exists before the first scan can append to it.
     model_.Attach(ProgramPath());
     images_.Create();
-    list_.Attach(hwnd(), mainWindow, [this] { host_.RebuildView(); });
+    list_.Attach(hwnd(), mainWindow, [this] { host_.OnHistoryAppended(); });
     ::SendMessageA(tabs_, TCM_SETIMAGELIST, 0, reinterpret_cast<LPARAM>(images_.List()));
     ShowOrHideTabStrip();
     return false;

@@ -20,6 +20,8 @@ public:
     virtual bool FillList(int tab) = 0;
     // Rebuilds tabs and list, after the tab texts changed.
     virtual bool RebuildView() = 0;
+    // A recorded opening was appended to the history; by default the view is rebuilt at once.
+    virtual void OnHistoryAppended() { RebuildView(); }
 };
 
 class CDialogFiles : public CDialog {

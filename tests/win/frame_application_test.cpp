@@ -701,11 +701,28 @@ TEST_F(FrameTest, HelpRequestsOpenTheTopicPageOnlyWhenAsked) {
 TEST_F(FrameTest, ARecordedOpeningReachesTheListThroughTheFrame) {
     Store(Setting::ViewTypesAll, 1);
     Open("");
+    frame_->ShowMainWindow();
     const std::string opened = Doc("opened.txt");
     ::SHAddToRecentDocs(SHARD_PATHA, opened.c_str());
     ASSERT_TRUE(WaitUntil([&] { return Rows() == 1; }, 10s));
     EXPECT_EQ(Cell(0, kColumnName), "opened.txt");
     EXPECT_EQ(StatusText(1), "Total: 1  ");
+}
+
+TEST_F(FrameTest, WhileHiddenARecordedOpeningIsWrittenAndShownWithTheWindow) {
+    Store(Setting::ViewTypesAll, 1);
+    Open("");
+    ASSERT_FALSE(::IsWindowVisible(Window()));
+    const std::string opened = Doc("opened while hidden.txt");
+    ::SHAddToRecentDocs(SHARD_PATHA, opened.c_str());
+    ASSERT_TRUE(WaitUntil([&] { return ReadFile(HistoryPath()).find(opened) != std::string::npos; }, 10s));
+    EXPECT_TRUE(WaitUntil([&] { return frame_->ViewWaitsForShow(); }, 2s));
+    EXPECT_EQ(Rows(), 0) << "no rebuild while nobody looks";
+
+    frame_->ShowMainWindow();
+    EXPECT_FALSE(frame_->ViewWaitsForShow());
+    ASSERT_EQ(Rows(), 1);
+    EXPECT_EQ(Cell(0, kColumnName), "opened while hidden.txt");
 }
 
 TEST_F(FrameTest, TheFocusGoesToTheList) {
