@@ -1,10 +1,8 @@
 #include "app/document_commands.h"
 
 #include "app/frame_application.h"
-#include "tracking/document_list_model.h"
 #include "framework/message_box.h"
 #include "framework/wait_cursor.h"
-#include "language/message_table.h"
 #include "language/message_text.h"
 #include "panes/copy_move_dialog.h"
 #include "panes/document_info_dialog.h"
@@ -13,6 +11,7 @@
 #include "resource.h"
 #include "text/path_split.h"
 #include "text/placeholder.h"
+#include "tracking/document_list_model.h"
 #include "tracking/recycle_bin.h"
 #include "ui/shell_open.h"
 
@@ -25,14 +24,14 @@ constexpr unsigned kAskClear = 1870;
 }  // namespace
 
 DocumentCommands::DocumentCommands(CFrameApplication& frame, DocumentListModel& model)
-    : frame_(frame), model_(model), runVerb_(&ShellRunVerb) {}
+    : frame_(frame), model_(model) {}
 
 HWND DocumentCommands::Owner() const { return frame_.IsAlive() ? frame_.hwnd() : nullptr; }
 
 void DocumentCommands::RunVerbOnEach(const char* verb, const std::vector<std::string>& targets, HWND owner) {
     for (const std::string& target : targets) {
         const WaitCursor wait;
-        runVerb_(owner, verb, target);
+        ShellRunVerb(owner, verb, target);
     }
 }
 

@@ -4,7 +4,6 @@
 
 #include <windows.h>
 
-#include <functional>
 #include <string>
 #include <vector>
 
@@ -13,12 +12,7 @@ class DocumentListModel;
 
 class DocumentCommands {
 public:
-    // Who asks the shell to run a verb on a document or folder; ShellRunVerb unless replaced.
-    using VerbRunner = std::function<bool(HWND owner, const char* verb, const std::string& target)>;
-
     DocumentCommands(CFrameApplication& frame, DocumentListModel& model);
-
-    void SetVerbRunner(VerbRunner runner) { runVerb_ = std::move(runner); }
 
     // Each path once, in order, with the hourglass around each single shell request. Open and
     // Print leave an unanswered request unreported: a type without a program simply does not open.
@@ -49,5 +43,4 @@ private:
 
     CFrameApplication& frame_;
     DocumentListModel& model_;
-    VerbRunner runVerb_;
 };
