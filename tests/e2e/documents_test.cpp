@@ -56,15 +56,6 @@ void RegisterRecordedType() {
     }
 }
 
-// Wine's trash folder for this run, as a Windows path.
-std::string TrashFilesFolder() {
-    char unix[MAX_PATH] = {};
-    if (::GetEnvironmentVariableA("XDG_DATA_HOME", unix, MAX_PATH) == 0) return {};
-    std::string path = std::string("Z:") + unix + "/Trash/files/";
-    std::replace(path.begin(), path.end(), '/', '\\');
-    return path;
-}
-
 bool Exists(const std::string& path) { return ::GetFileAttributesA(path.c_str()) != INVALID_FILE_ATTRIBUTES; }
 
 class Documents : public testing::Test {

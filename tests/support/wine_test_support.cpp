@@ -4,6 +4,7 @@
 #include <commctrl.h>
 #include <shlobj.h>
 
+#include <algorithm>
 #include <filesystem>
 #include <fstream>
 #include <random>
@@ -139,6 +140,14 @@ std::string AnswerMessageBoxWith(int button) {
         },
         std::chrono::seconds(5));
     return text;
+}
+
+std::string TrashFilesFolder() {
+    char unix[MAX_PATH] = {};
+    if (::GetEnvironmentVariableA("XDG_DATA_HOME", unix, MAX_PATH) == 0) return {};
+    std::string path = std::string("Z:") + unix + "/Trash/files/";
+    std::replace(path.begin(), path.end(), '/', '\\');
+    return path;
 }
 
 int32_t TodayDayNumber() {

@@ -52,6 +52,10 @@ std::string AnswerMessageBoxWith(int button);
 // AnswerMessageBoxWith(IDOK).
 std::string AnswerMessageBox();
 
+// The files folder of Wine's trash, the Recycle Bin, as a Windows path with a trailing
+// backslash: the harness points it at a folder of the run through XDG_DATA_HOME. Empty without.
+std::string TrashFilesFolder();
+
 // Today's calendar day as a day number since 30 December 1899, local time.
 int32_t TodayDayNumber();
 

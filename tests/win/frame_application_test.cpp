@@ -23,6 +23,7 @@
 #include "panes/shell_types.h"
 #include "ui/dialog_units.h"
 #include "registry_test_support.h"
+#include "frame_test_fixture.h"
 #include "wine_test_support.h"
 
 using namespace std::chrono_literals;
@@ -41,8 +42,6 @@ void ChooseFilterMode(HWND pane, int radio) {
     }
     ::SendMessageA(pane, WM_COMMAND, MAKEWPARAM(radio, BN_CLICKED), reinterpret_cast<LPARAM>(::GetDlgItem(pane, radio)));
 }
-
-std::string Line(int32_t day, const std::string& path) { return std::to_string(day) + ".500000 " + path + "\r\n"; }
 
 // The popup of `menu` (searched through its sub-menus) that holds `command` as an item.
 HMENU PopupHolding(HMENU menu, unsigned command, int& position) {
@@ -85,43 +84,20 @@ private:
     void Run(unsigned id) { ran.push_back(id); }
 };
 
-class FrameTest : public testing::Test {
+class FrameTest : public FrameFixture {
 protected:
     void SetUp() override {
-        DeleteSettingsBranch();
+        FrameFixture::SetUp();
         ClearRecentFolder();
-        language_.SetProgramFolder(languages_.Path());
-        today_ = TodayDayNumber();
     }
-    void TearDown() override {
-        frame_.reset();
-        DeleteSettingsBranch();
-        ::DeleteFileA(HistoryPath().c_str());
-    }
-
-    // The files pane puts the history beside the running program: the test's own.
-    static std::string HistoryPath() {
-        const std::string path = ProgramPath();
-        return path.substr(0, path.size() - 3) + "dat";
-    }
-    std::string Doc(const std::string& name, size_t bytes = 1) {
-        const std::string path = documents_.Path() + name;
-        WriteFile(path, std::string(bytes, 'x'));
-        return path;
-    }
-    void Store(Setting setting, std::uint32_t value) { SettingsStore().WriteNumber(setting, value); }
-    std::uint32_t Stored(Setting setting) { return SettingsStore().ReadNumber(setting); }
-
+    // Addresses the frame would open are recorded instead.
     void Open(const std::string& history) {
-        WriteFile(HistoryPath(), history);
-        frame_ = std::make_unique<CFrameApplication>(model_);
-        ASSERT_TRUE(frame_->CreateFrame());
+        FrameFixture::Open(history);
         frame_->SetAddressOpener([this](const std::string& address) {
             opened_.push_back(address);
             return true;
         });
     }
-    HWND Window() { return frame_->hwnd(); }
     HWND List() { return frame_->ListControl()->hwnd(); }
     HWND Tabs() { return ::GetDlgItem(frame_->FilesPane().hwnd(), IDC_FILES_TABS); }
     int Rows() { return frame_->FilesPane().RowCount(); }
@@ -199,16 +175,8 @@ protected:
         return unhandled;
     }
 
-    ComInit com_;
     ApplicationWithDocumentCommands application_;
-    ScratchFolder languages_{"kestrum-frame-lang"};
-    ScratchFolder documents_{"kestrum-frame-docs"};
-    UiLanguage language_;
-    CurrentLanguageScope languageScope_{language_};
-    DocumentListModel model_ = MakeSystemDocumentListModel();
-    std::unique_ptr<CFrameApplication> frame_;
     std::vector<std::string> opened_;
-    int32_t today_ = 0;
 };
 
 TEST_F(FrameTest, CreationBuildsBarsPanesAndTheOwnerDrawnMenuHidden) {

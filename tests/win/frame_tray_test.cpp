@@ -23,6 +23,7 @@
 #include "tracking/system_document_list_model.h"
 #include "ui/dialog_units.h"
 #include "registry_test_support.h"
+#include "frame_test_fixture.h"
 #include "wine_test_support.h"
 
 using namespace std::chrono_literals;
@@ -30,37 +31,8 @@ using namespace testsupport;
 
 namespace {
 
-std::string Line(int32_t day, const std::string& path) { return std::to_string(day) + ".500000 " + path + "\r\n"; }
-
-class TrayFrameTest : public testing::Test {
+class TrayFrameTest : public FrameFixture {
 protected:
-    void SetUp() override {
-        DeleteSettingsBranch();
-        language_.SetProgramFolder(languages_.Path());
-        today_ = TodayDayNumber();
-    }
-    void TearDown() override {
-        frame_.reset();
-        DeleteSettingsBranch();
-        ::DeleteFileA(HistoryPath().c_str());
-    }
-    static std::string HistoryPath() {
-        const std::string path = ProgramPath();
-        return path.substr(0, path.size() - 3) + "dat";
-    }
-    std::string Doc(const std::string& name) {
-        const std::string path = documents_.Path() + name;
-        WriteFile(path, "x");
-        return path;
-    }
-    void Open(const std::string& history) {
-        WriteFile(HistoryPath(), history);
-        frame_ = std::make_unique<CFrameApplication>(model_);
-        ASSERT_TRUE(frame_->CreateFrame());
-    }
-    void Store(Setting setting, std::uint32_t value) { SettingsStore().WriteNumber(setting, value); }
-    std::uint32_t Stored(Setting setting) { return SettingsStore().ReadNumber(setting); }
-    HWND Window() { return frame_->hwnd(); }
     void Tray(UINT mouseMessage) { ::SendMessageA(Window(), WM_USER + 5, 0, mouseMessage); }
     RecentPopup& Popup() { return *frame_->Popup(); }
     std::vector<std::string> PopupRows() {
@@ -78,14 +50,6 @@ protected:
         return ::Shell_NotifyIconA(NIM_MODIFY, &record) != FALSE;
     }
 
-    ComInit com_;
-    ScratchFolder languages_{"kestrum-tray-lang"};
-    ScratchFolder documents_{"kestrum-tray-docs"};
-    UiLanguage language_;
-    CurrentLanguageScope languageScope_{language_};
-    DocumentListModel model_ = MakeSystemDocumentListModel();
-    std::unique_ptr<CFrameApplication> frame_;
-    int32_t today_ = 0;
 };
 
 TEST_F(TrayFrameTest, IconIsAddedAndComesBackAfterTheTaskBarRestarts) {

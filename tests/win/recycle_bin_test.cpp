@@ -4,7 +4,6 @@
 
 #include <gtest/gtest.h>
 
-#include <algorithm>
 #include <string>
 
 #include "wine_test_support.h"
@@ -12,14 +11,6 @@
 using namespace testsupport;
 
 namespace {
-
-std::string TrashFiles() {
-    char unix[MAX_PATH] = {};
-    if (::GetEnvironmentVariableA("XDG_DATA_HOME", unix, MAX_PATH) == 0) return {};
-    std::string path = std::string("Z:") + unix + "/Trash/files/";
-    std::replace(path.begin(), path.end(), '/', '\\');
-    return path;
-}
 
 bool Exists(const std::string& path) { return ::GetFileAttributesA(path.c_str()) != INVALID_FILE_ATTRIBUTES; }
 
@@ -29,7 +20,7 @@ protected:
 };
 
 TEST_F(RecycleBinTest, ARegularFileGoesToTheBinWhole) {
-    const std::string trash = TrashFiles();
+    const std::string trash = TrashFilesFolder();
     ASSERT_FALSE(trash.empty()) << "the harness sets XDG_DATA_HOME";
     const std::string name = "bin me \xC3\xBC.txt";
     ::DeleteFileA((trash + name).c_str());
