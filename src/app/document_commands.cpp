@@ -55,8 +55,8 @@ void DocumentCommands::Explore(const std::vector<std::string>& paths) {
     frame_.RebuildView();
 }
 
-void DocumentCommands::RebuildAfterFileChanges() {
-    model_.ForgetFileStatus();
+void DocumentCommands::RebuildAfterFileChanges(const std::vector<std::string>& paths) {
+    model_.RecheckNow(paths);
     frame_.RebuildView();
 }
 
@@ -72,7 +72,7 @@ void DocumentCommands::Delete(const std::vector<std::string>& paths) {
             break;
         }
     }
-    RebuildAfterFileChanges();
+    RebuildAfterFileChanges(paths);
 }
 
 void DocumentCommands::Info(const std::vector<std::string>& paths) {
@@ -84,7 +84,7 @@ void DocumentCommands::Info(const std::vector<std::string>& paths) {
 void DocumentCommands::CopyOrMove(const std::vector<std::string>& paths, bool move) {
     CDialogCopyMove dialog;
     if (!dialog.SetSources(paths, move ? TransferMode::Move : TransferMode::Copy)) return;
-    if (dialog.DoModal(Owner()) == IDOK && move) RebuildAfterFileChanges();
+    if (dialog.DoModal(Owner()) == IDOK && move) RebuildAfterFileChanges(paths);
 }
 
 void DocumentCommands::SaveList() {

@@ -37,8 +37,9 @@ public:
 
 private:
     HWND Owner() const;
-    // The documents' status is read afresh: a deleted or moved document shows as missing.
-    void RebuildAfterFileChanges();
+    // The status of the documents a command changed is read afresh at once: a deleted or moved
+    // document shows as missing in the rebuilt view.
+    void RebuildAfterFileChanges(const std::vector<std::string>& paths);
     void RunVerbOnEach(const char* verb, const std::vector<std::string>& targets, HWND owner);
 
     CFrameApplication& frame_;

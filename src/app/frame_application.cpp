@@ -88,6 +88,7 @@ const MessageMap& CFrameApplication::Map() const {
         route::Message<WM_DRAWITEM, &CFrameApplication::OnDrawItem>(),
         route::Message<WM_MENUCHAR, &CFrameApplication::OnMenuChar>(),
         route::Message<WM_RECENT_CHANGED, &CFrameApplication::OnRecentChanged>(),
+        route::Message<WM_FILE_STATUSES, &CFrameApplication::OnFileStatuses>(),
         route::Message<WM_TRAY_NOTIFY, &CFrameApplication::OnTrayNotify>(),
         route::Message<WM_SHOW_HELP_TOPIC, &CFrameApplication::OnShowHelpTopic>(),
         route::Message<WM_CONTEXTMENU, &CFrameApplication::OnContextMenu>(),
@@ -149,6 +150,7 @@ LRESULT CFrameApplication::OnCreate(const CreateArgs&) {
     ::SendMessageA(hwnd(), WM_SETICON, ICON_SMALL, reinterpret_cast<LPARAM>(icon_.get()));
     ::SetMenu(hwnd(), nullptr);  // the owner-drawn main menu comes with the language
 
+    StartStatusWorker();
     if (!CreateStatusBar()) return -1;
     if (!files_.CreatePane(hwnd())) return -1;
     ::ShowWindow(files_.hwnd(), SW_SHOWNORMAL);
@@ -178,6 +180,7 @@ LRESULT CFrameApplication::OnCreate(const CreateArgs&) {
 void CFrameApplication::OnDestroy() {
     ::KillTimer(hwnd(), kStatusTimer);
     ::KillTimer(hwnd(), kTrayRetryTimer);
+    statusWorker_.reset();
     // An icon left behind would point the shell at a window that is gone.
     tray_.Remove();
     ::UnregisterHotKey(hwnd(), kShowMainHotKey);
@@ -233,7 +236,7 @@ void CFrameApplication::OnSize(const SizeArgs& args) {
 }
 
 void CFrameApplication::OnTimer(const TimerArgs& args) {
-    if (args.id == kStatusTimer) UpdateCaptionAndStatus();
+    if (args.id == kStatusTimer) OnStatusTick();
     if (args.id == kTrayRetryTimer) RetryTrayIcon();
 }
 
@@ -242,6 +245,9 @@ void CFrameApplication::OnTimer(const TimerArgs& args) {
 LRESULT CFrameApplication::OnWindowPosChanged(const RawMessageArgs<WM_WINDOWPOSCHANGED>& args) {
     const auto& position = *reinterpret_cast<const WINDOWPOS*>(args.lParam);
     if (position.flags & SWP_SHOWWINDOW) {
+        // Files may have come and gone while nobody looked: what is shown is checked again.
+        model_.DoubtFileStatus();
+        ticksSinceDoubt_ = 0;
         if (viewStale_) RebuildView();
         UpdateCaptionAndStatus();
         ::SetTimer(hwnd(), kStatusTimer, kStatusPeriodMs, nullptr);

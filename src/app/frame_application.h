@@ -20,6 +20,7 @@
 #include "framework/win_handles.h"
 #include "panes/files_pane.h"
 #include "panes/popup_window.h"
+#include "tracking/file_status_worker.h"
 #include "ui/icon_toolbar.h"
 #include "ui/owner_draw_menu.h"
 #include "ui/theme_api.h"
@@ -60,6 +61,9 @@ public:
     void OnHistoryAppended() override;
     // Whether a recorded opening is waiting for the window to be shown.
     bool ViewWaitsForShow() const { return viewStale_; }
+    // Sends the file-status questions the view raised so far to the worker (the status tick
+    // does this while the window is shown).
+    void AskForStatuses();
     // Removes from the history every line the current view shows; the caller rebuilds.
     bool ClearCurrentView();
 
@@ -160,6 +164,7 @@ private:
     LRESULT OnDrawItem(const DrawItemArgs& args);
     LRESULT OnMenuChar(const RawMessageArgs<WM_MENUCHAR>& args);
     void OnRecentChanged();
+    void OnFileStatuses();
     LRESULT OnTrayNotify(const RawMessageArgs<WM_TRAY_NOTIFY>& args);
     LRESULT OnShowHelpTopic(const RawMessageArgs<WM_SHOW_HELP_TOPIC>& args);
 
@@ -187,6 +192,12 @@ private:
     void OnSwitchToList();
     void OnSortBy(unsigned id);
     void UpdateByRule(CommandState& state);
+
+    // File status, learnt by the worker while the window goes on answering.
+    void StartStatusWorker();
+    void OnStatusesSettled();
+    void OnStatusTick();
+    void DropVanishedRows();
 
     bool CreateStatusBar();
     void DestroyToolBar();
@@ -228,6 +239,17 @@ private:
     StatusWords statusWords_;  // in the current language; read from its file only when it changes
     SelectionFacts selection_;
     bool viewStale_ = false;
+    std::unique_ptr<FileStatusWorker> statusWorker_;
+    // What the answers since the last settled moment changed.
+    struct StatusRound {
+        bool answered = false;
+        bool vanished = false;
+        bool appeared = false;
+    } statusRound_;
+    int ticksSinceDoubt_ = 0;
+    // Documents answered missing whose rows have not left a view that hides them yet: a list
+    // view takes a while to change its row count, so rows leave a few times a second.
+    std::vector<uint32_t> vanished_;
     bool selectionStale_ = true;  // selection_ must be counted again
     bool scanning_ = false;          // a scan of the Recent folder runs
     bool rebuildAfterScan_ = false;  // it recorded an opening

@@ -137,7 +137,7 @@ bool CFrameApplication::ApplyLanguage(bool startup) {
     UiLanguage& language = CurrentLanguage();
     language.SetLanguage(name);
     statusWords_ = {MessageText(kMsgFilter), MessageText(kMsgType),  MessageText(kMsgDate),     MessageText(kMsgNone),
-                    MessageText(kMsgTotal),  MessageText(kMsgSelected), MessageText(kMsgHelp)};
+                    MessageText(kMsgTotal),  MessageText(kMsgSelected), MessageText(kMsgHelp), MessageText(kMsgChecking)};
 
     if (filter_.IsAlive()) language.TranslateWindow(startup, false, filter_.hwnd(), IDD_FILTER_PANE);
     if (toolBar_ && toolBar_->IsAlive()) language.TranslateToolBar(startup, toolBar_->hwnd(), toolTips_, IDR_MAINFRAME);
@@ -205,7 +205,7 @@ void CFrameApplication::UpdateCaptionAndStatus() {
     SetStatusText(0, FilterPaneText(words, filter_.DateFilterActive(), typesAll), true);
     SetStatusText(1, CountPaneText(words.total, files_.IsAlive() ? files_.RowCount() : 0), true);
     SetStatusText(2, CountPaneText(words.selected, selected), true);
-    SetStatusText(3, HelpPaneText(words), false);
+    SetStatusText(3, HelpPaneText(words, model_.StatusesOutstanding()), false);
 }
 
 // Setting a status text repaints its pane: an unchanged text is left alone, so the 100 ms tick

@@ -1,6 +1,9 @@
 // Caption and status bar texts of the main window, help requests and tool bar resources.
 #include "app/frame_texts.h"
 
+#include <algorithm>
+#include <cstdint>
+
 std::string CaptionText(std::string_view title, std::string_view tabTypeName, bool typesAll) {
     std::string caption(title);
     if (!typesAll && !tabTypeName.empty()) {
@@ -24,7 +27,10 @@ std::string CountPaneText(std::string_view word, int count) {
     return std::string(word) + ": " + std::to_string(count) + "  ";
 }
 
-std::string HelpPaneText(const StatusWords& words) { return words.help + " - F1"; }
+std::string HelpPaneText(const StatusWords& words, size_t documentsBeingChecked) {
+    if (documentsBeingChecked > 0) return CountPaneText(words.checking, static_cast<int>(std::min<size_t>(documentsBeingChecked, INT32_MAX)));
+    return words.help + " - F1";
+}
 
 bool HelpRequestOpensPage(std::string_view topic, HelpRequestKind kind) {
     if (topic.empty()) return false;

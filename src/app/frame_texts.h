@@ -16,6 +16,7 @@ struct StatusWords {
     std::string total;     // 2500 "Total"
     std::string selected;  // 2600 "Selected"
     std::string help;      // 2700 "Help"
+    std::string checking;  // 3750 "Checking"
 };
 
 // "Kestrum - [Text Document]" while a type tab with a name is selected and the types are not
@@ -26,8 +27,8 @@ std::string CaptionText(std::string_view title, std::string_view tabTypeName, bo
 std::string FilterPaneText(const StatusWords& words, bool dateFilterActive, bool typesAll);
 // Panes 1 and 2: "Total: 12  ".
 std::string CountPaneText(std::string_view word, int count);
-// Pane 3: "Help - F1".
-std::string HelpPaneText(const StatusWords& words);
+// Pane 3: "Help - F1", or while documents are still being checked "Checking: 1200  ".
+std::string HelpPaneText(const StatusWords& words, size_t documentsBeingChecked = 0);
 
 // What a help request asks of the frame. A dialog that is pre-translating a message passes it
 // along: the key-down of F1 is left to the dialog, and only the matching key-up opens the page.

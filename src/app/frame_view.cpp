@@ -45,6 +45,7 @@ bool CFrameApplication::RebuildView() {
     if (tab >= 0) files_.SelectTab(tab);
     FillList(Stored(Setting::ViewTypesAll) ? -1 : tab);
     LayoutPanes();
+    AskForStatuses();
     return true;
 }
 
@@ -65,6 +66,7 @@ bool CFrameApplication::FillList(int tab) {
 
     const std::optional<DateFilter> dates = filter_.CurrentDateFilter();
     if (!dates) return false;
+    vanished_.clear();  // the new rows were chosen with every answer so far
     const bool filled = files_.Fill(*dates, tab, false);
     selectionStale_ = true;
     list->ShowRows();
@@ -72,6 +74,7 @@ bool CFrameApplication::FillList(int tab) {
     const int rows = list->RowCount();
     if (rows > 0) list->Select(previous < 0 ? 0 : std::min(previous, rows - 1));
     files_.ShowOrHideTabStrip();
+    AskForStatuses();
     return filled;
 }
 

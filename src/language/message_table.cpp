@@ -44,6 +44,7 @@ constexpr std::pair<unsigned, std::string_view> kMessages[] = {
     {3720, "The hot key for the small \"recent documents\" window cannot be used: another program has it, or it is the same as the other hot key. Please choose another one."},
     {3730, "A letter, digit or punctuation key needs Ctrl or Alt to be a hot key: alone it would stop you typing that character in every program."},
     {3740, "Cannot write the entry that starts Kestrum with Windows."},
+    {3750, "Checking"},
 };
 
 static_assert(std::is_sorted(std::begin(kMessages), std::end(kMessages),

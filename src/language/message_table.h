@@ -39,6 +39,7 @@ enum MessageTextId : unsigned {
     kMsgPopupHotKeyTaken = 3720,
     kMsgHotKeyNeedsModifier = 3730,
     kMsgCannotWriteAutorun = 3740,
+    kMsgChecking = 3750,
 };
 
 // The highest message ID that has a built-in text.

@@ -100,6 +100,19 @@ bool CFilesListCtrl::OnListNotify(NMHDR& header, LRESULT& result) {
             result = 0;
             return true;
         }
+        case NM_CUSTOMDRAW: {
+            // A row whose document is still being checked is drawn greyed until its answer comes.
+            NMLVCUSTOMDRAW& draw = reinterpret_cast<NMLVCUSTOMDRAW&>(header);
+            if (draw.nmcd.dwDrawStage == CDDS_PREPAINT) {
+                result = CDRF_NOTIFYITEMDRAW;
+                return true;
+            }
+            if (draw.nmcd.dwDrawStage != CDDS_ITEMPREPAINT) return false;
+            const size_t row = draw.nmcd.dwItemSpec;
+            if (row < model_.RowCount() && !model_.RowStatusKnown(row)) draw.clrText = ::GetSysColor(COLOR_GRAYTEXT);
+            result = CDRF_DODEFAULT;
+            return true;
+        }
         case LVN_ITEMCHANGED: {
             // Row -1 stands for every row (select all, deselect all).
             const NMLISTVIEW& change = reinterpret_cast<NMLISTVIEW&>(header);

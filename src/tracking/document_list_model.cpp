@@ -14,8 +14,8 @@ constexpr uint64_t kUnixEpochFileTime = 116'444'736'000'000'000ull;
 
 }  // namespace
 
-DocumentListModel::DocumentListModel(LegacyDecoder legacy, FileStatusCache status, DateFormats formats)
-    : index_(std::move(legacy)), status_(std::move(status)), formats_(std::move(formats)) {}
+DocumentListModel::DocumentListModel(LegacyDecoder legacy, CheckStatuses checkNow, DateFormats formats)
+    : index_(std::move(legacy)), checkNow_(std::move(checkNow)), formats_(std::move(formats)) {}
 
 bool DocumentListModel::Attach(std::string_view programPath) { return history_.Locate(programPath); }
 
@@ -23,25 +23,31 @@ bool DocumentListModel::UpdateIndex() {
     const HistoryIndex::Refresh refresh = index_.Update(history_.Path());
     if (refresh == HistoryIndex::Refresh::Rebuilt || refresh == HistoryIndex::Refresh::Failed) {
         // Document numbers start afresh: nothing known under the old ones still applies.
-        status_.ForgetAll();
+        statuses_.ForgetAll();
         nameRanks_.clear();
         folderRanks_.clear();
     }
     return refresh != HistoryIndex::Refresh::Failed;
 }
 
-const FileStatus& DocumentListModel::Status(uint32_t document) {
-    return status_.Get(document, index_.Document(document).path);
-}
-
 DocumentExists DocumentListModel::ExistsQuery() {
-    return [this](uint32_t document) { return Status(document).exists; };
+    return [this](uint32_t document) {
+        const FileStatus* status = Status(document);
+        return status == nullptr || status->exists;
+    };
 }
 
 DocumentListModel::PassResult DocumentListModel::BuildTabs(const DateFilter& dates, bool showDeleted) {
     if (history_.Path().empty()) return PassResult::NoHistory;
     tabs_.clear();
     if (!UpdateIndex()) return PassResult::ReadFailed;
+    if (!showDeleted) {
+        // The pass asks only until a type has a tab; asking for every document of these dates
+        // now lets one round of answers settle all the tabs.
+        for (const HistoryIndex::Line& line : index_.Lines()) {
+            if (dates.Passes(line.day)) Status(line.document);
+        }
+    }
     for (const TabType& tab : SelectTabs(index_, dates, showDeleted, ExistsQuery())) {
         // The shell names a type by the extension as written ("DOCX File"), so the tab follows
         // the first line it stands for, not the first spelling anywhere in the history.
@@ -60,6 +66,7 @@ DocumentListModel::PassResult DocumentListModel::Fill(const DateFilter& dates, i
     if (tab >= 0 && static_cast<size_t>(tab) >= tabs_.size()) return PassResult::Done;
     const uint32_t extension = tab < 0 ? kAllTypes : tabs_[static_cast<size_t>(tab)].extension;
     rows_ = SelectRows(index_, dates, extension, view, ExistsQuery());
+    hidesDeleted_ = !view.showDeleted;
     if (!purge) return PassResult::Done;
     const std::optional<std::string> kept = HistoryWithoutLines(history_, rows_);
     if (!kept) return PassResult::ReadFailed;
@@ -83,7 +90,12 @@ const std::string& DocumentListModel::RowExtension(size_t row) const {
 
 uint32_t DocumentListModel::RowIdentity(size_t row) const { return index_.Document(RowDocument(row)).identity; }
 
-bool DocumentListModel::RowExists(size_t row) { return Status(RowDocument(row)).exists; }
+bool DocumentListModel::RowExists(size_t row) {
+    const FileStatus* status = Status(RowDocument(row));
+    return status == nullptr || status->exists;
+}
+
+bool DocumentListModel::RowStatusKnown(size_t row) { return Status(RowDocument(row)) != nullptr; }
 
 std::string DocumentListModel::CellText(size_t row, int column) {
     const HistoryIndex::Line& line = index_.Lines()[rows_.at(row)];
@@ -94,12 +106,12 @@ std::string DocumentListModel::CellText(size_t row, int column) {
         case kColumnAccessed: return formats_.day(line.day);
         default: break;
     }
-    const FileStatus& status = Status(line.document);
-    if (!status.exists) return {};
+    const FileStatus* status = Status(line.document);
+    if (status == nullptr || !status->exists) return {};
     switch (column) {
-        case kColumnSize: return std::to_string(SizeInKilobytes(status.size));
-        case kColumnCreated: return formats_.fileTime(status.created);
-        case kColumnModified: return formats_.fileTime(status.modified);
+        case kColumnSize: return std::to_string(SizeInKilobytes(status->size));
+        case kColumnCreated: return formats_.fileTime(status->created);
+        case kColumnModified: return formats_.fileTime(status->modified);
         default: return {};
     }
 }
@@ -160,7 +172,9 @@ void DocumentListModel::Sort(int column, bool ascending, std::vector<int>* newTo
                 keys[i] = static_cast<uint64_t>(static_cast<int64_t>(line.day) + (int64_t{1} << 40));
                 continue;
             }
-            const FileStatus& status = Status(line.document);
+            // A document not known yet sorts as a missing one until its answer comes.
+            const FileStatus* found = Status(line.document);
+            const FileStatus status = found ? *found : FileStatus{};
             if (column == kColumnSize) {
                 keys[i] = status.exists ? SizeInKilobytes(status.size) : 0;
             } else {

@@ -40,7 +40,8 @@ public:
         SaveFailed,  // a purge could not rewrite it
     };
 
-    DocumentListModel(LegacyDecoder legacy, FileStatusCache status, DateFormats formats);
+    // `checkNow` answers status questions on the calling thread; the passes never wait for it.
+    DocumentListModel(LegacyDecoder legacy, CheckStatuses checkNow, DateFormats formats);
     DocumentListModel(const DocumentListModel&) = delete;
     DocumentListModel& operator=(const DocumentListModel&) = delete;
 
@@ -49,7 +50,8 @@ public:
     const HistoryFile& History() const { return history_; }
 
     // Rebuilds the type tabs for the dates: one per extension in order of first occurrence
-    // among the lines that pass the date and existence tests.
+    // among the lines that pass the date and existence tests. A document whose status is not
+    // known yet passes the existence test until it is known (see the file status below).
     PassResult BuildTabs(const DateFilter& dates, bool showDeleted);
 
     // Rebuilds the rows for the dates and a tab (-1: all types). With `purge`, the lines shown
@@ -66,7 +68,11 @@ public:
     // The row's extension, without dot, as the history first writes it ("" for none): the
     // shell names and pictures a type by it.
     const std::string& RowExtension(size_t row) const;
+    // False once the row's document is known to be missing.
     bool RowExists(size_t row);
+    // Whether the row's document's status is known (the row is drawn as still being checked
+    // until it is).
+    bool RowStatusKnown(size_t row);
     // Equal for rows of the same document, whatever the case of its path; below IdentityCount.
     uint32_t RowIdentity(size_t row) const;
     size_t IdentityCount() const { return index_.IdentityCount(); }
@@ -80,25 +86,43 @@ public:
     // The existing documents opened from `firstDay` to `lastDay`, each once at its first line
     // in that range, in history order, with their extension as written (without dots). Reads
     // only what was appended to the history since the last pass; rows and tabs stay as they are.
+    // The statuses of those documents not known yet are learnt at once, folder by folder.
     struct RecentDocument {
         std::string path;
         std::string extension;
     };
     std::vector<RecentDocument> RecentDocuments(int32_t firstDay, int32_t lastDay);
 
-    // File status is kept for a few seconds; commands that change files forget it.
-    void ForgetFileStatus() { status_.ForgetAll(); }
+    // File status. Passes, cells and sorting never wait for it: a document not known yet is
+    // noted as wanted and counts as existing with empty cells. The owner takes the questions,
+    // has them answered elsewhere and hands the answers back; statuses are kept until doubted.
+    std::vector<StatusRequest> TakeStatusRequests();
+    // Applies answers; the rows stay as they are.
+    FileStatusBoard::Changes ApplyStatusAnswers(const std::vector<StatusAnswer>& answers);
+    // With deleted documents hidden, the rows of these documents (known to be missing now) leave
+    // the rows; `newToOld` receives the old position of each row kept, as Sort gives it. False
+    // when no row left.
+    bool DropVanishedRows(const std::vector<uint32_t>& vanishedDocuments, std::vector<int>& newToOld);
+    size_t StatusesOutstanding() const { return statuses_.Outstanding(); }
+    // Every status is asked again when next wanted, and shown as it was until answered.
+    void DoubtFileStatus() { statuses_.DoubtAll(); }
+    // Learns the status of the documents with these paths (in any case) now, after a command
+    // changed their files. Rows do not change: the caller rebuilds the view.
+    void RecheckNow(const std::vector<std::string>& paths);
 
 private:
     bool UpdateIndex();
     uint32_t RowDocument(size_t row) const { return index_.Lines()[rows_.at(row)].document; }
-    const FileStatus& Status(uint32_t document);
+    // The document's status, or nothing while it is not known.
+    const FileStatus* Status(uint32_t document) { return statuses_.Find(document); }
     DocumentExists ExistsQuery();
     const std::vector<uint32_t>& TextRanks(int column);
 
     HistoryFile history_;
     HistoryIndex index_;
-    FileStatusCache status_;
+    FileStatusBoard statuses_;
+    CheckStatuses checkNow_;
+    bool hidesDeleted_ = false;  // the view settings of the last row pass
     DateFormats formats_;
 
     // Every document's rank by case-folded name and by folder, for sorting; rebuilt when

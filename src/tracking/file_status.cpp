@@ -1,7 +1,5 @@
-// File status caching with a bounded cost per refresh, whatever the size of the history.
+// The board of file statuses: who is wanted, who is asked, what is known.
 #include "tracking/file_status.h"
-
-#include "text/case_fold.h"
 
 std::string PathRoot(std::string_view path) {
     if (path.size() >= 2 && path[1] == ':') {
@@ -17,40 +15,76 @@ std::string PathRoot(std::string_view path) {
     return std::string(path) + "\\";
 }
 
-FileStatusCache::FileStatusCache(Services services, uint64_t maxAgeMs)
-    : services_(std::move(services)), maxAgeMs_(maxAgeMs) {}
+FileStatusBoard::Entry& FileStatusBoard::At(uint32_t document) {
+    if (entries_.size() <= document) entries_.resize(static_cast<size_t>(document) + 1);
+    return entries_[document];
+}
 
-bool FileStatusCache::RootAnswers(const std::string& path, uint64_t now) {
-    const std::string root = FoldCase(PathRoot(path));
-    if (root.empty()) return true;
-    auto found = roots_.find(root);
-    if (found == roots_.end() || now - found->second.askedAt >= maxAgeMs_) {
-        const bool answers = services_.rootAnswers(PathRoot(path));
-        found = roots_.insert_or_assign(root, RootAnswer{answers, services_.now()}).first;
+const FileStatus* FileStatusBoard::Peek(uint32_t document) const {
+    if (document >= entries_.size() || !entries_[document].known) return nullptr;
+    return &entries_[document].status;
+}
+
+const FileStatus* FileStatusBoard::Find(uint32_t document) {
+    Entry& entry = At(document);
+    if ((!entry.known || entry.doubted) && !entry.wanted && !entry.asked) {
+        entry.wanted = true;
+        wanted_.push_back(document);
     }
-    return found->second.answers;
+    return entry.known ? &entry.status : nullptr;
 }
 
-const FileStatus& FileStatusCache::Get(uint32_t id, const std::string& path) {
-    if (entries_.size() <= id) entries_.resize(id + 1);
-    Entry& entry = entries_[id];
-    const uint64_t now = services_.now();
-    if (!entry.known || now - entry.askedAt >= maxAgeMs_) {
-        entry.status = FileStatus{};
-        if (RootAnswers(path, now)) {
-            if (const std::optional<FileStatus> status = services_.stat(path)) entry.status = *status;
-        }
-        entry.askedAt = now;
-        entry.known = true;
+std::vector<StatusRequest> FileStatusBoard::TakeRequests(const std::function<const std::string&(uint32_t)>& path) {
+    std::vector<StatusRequest> requests;
+    requests.reserve(wanted_.size());
+    for (const uint32_t document : wanted_) {
+        Entry& entry = entries_[document];
+        if (!entry.wanted) continue;  // settled meanwhile
+        entry.wanted = false;
+        entry.asked = true;
+        requests.push_back({document, path(document), generation_});
     }
-    return entry.status;
+    outstanding_ += requests.size();
+    wanted_.clear();
+    return requests;
 }
 
-void FileStatusCache::Forget(uint32_t id) {
-    if (id < entries_.size()) entries_[id].known = false;
+void FileStatusBoard::Record(Entry& entry, const FileStatus& status, Changes& changes) {
+    // Until it was known, a document counted as existing: the list shows it while it is checked.
+    const bool existed = !entry.known || entry.status.exists;
+    if (existed && !status.exists) changes.vanished.push_back(static_cast<uint32_t>(&entry - entries_.data()));
+    if (entry.known && !entry.status.exists && status.exists) changes.appeared = true;
+    if (entry.known && entry.status.exists && status.exists && !(entry.status == status)) changes.sizesOrTimes = true;
+    if (entry.asked) --outstanding_;
+    entry = Entry{status, true, false, false, false};
 }
 
-void FileStatusCache::ForgetAll() {
+FileStatusBoard::Changes FileStatusBoard::Apply(const std::vector<StatusAnswer>& answers) {
+    Changes changes;
+    for (const StatusAnswer& answer : answers) {
+        if (answer.generation != generation_ || answer.document >= entries_.size()) continue;
+        Entry& entry = entries_[answer.document];
+        if (entry.asked) Record(entry, answer.status, changes);
+    }
+    return changes;
+}
+
+FileStatusBoard::Changes FileStatusBoard::Settle(const std::vector<StatusAnswer>& answers) {
+    Changes changes;
+    for (const StatusAnswer& answer : answers) {
+        if (answer.generation != generation_) continue;
+        Record(At(answer.document), answer.status, changes);
+    }
+    return changes;
+}
+
+void FileStatusBoard::DoubtAll() {
+    for (Entry& entry : entries_) entry.doubted = entry.known;
+}
+
+void FileStatusBoard::ForgetAll() {
     entries_.clear();
-    roots_.clear();
+    wanted_.clear();
+    outstanding_ = 0;
+    ++generation_;
 }

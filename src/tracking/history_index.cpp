@@ -117,6 +117,17 @@ uint32_t HistoryIndex::Intern(std::string_view rawPath) {
     return id;
 }
 
+std::optional<uint32_t> HistoryIndex::FindIdentity(std::string_view path) const {
+    const std::string folded = FoldCase(path);
+    std::string other;
+    const auto first = firstOfIdentity_.Find(HashText(folded), [&](uint32_t id) {
+        FoldCaseInto(documents_[id].path, other);
+        return other == folded;
+    });
+    if (!first) return std::nullopt;
+    return documents_[*first].identity;
+}
+
 uint32_t HistoryIndex::NewDocument(std::string path) {
     const auto id = static_cast<uint32_t>(documents_.size());
     HistoryDocument document;

@@ -3,6 +3,7 @@
 #pragma once
 
 #include <cstdint>
+#include <optional>
 #include <string>
 #include <string_view>
 #include <unordered_map>
@@ -46,6 +47,8 @@ public:
     const HistoryDocument& Document(uint32_t id) const { return documents_[id]; }
     size_t DocumentCount() const { return documents_.size(); }
     size_t IdentityCount() const { return firstOfIdentity_.Size(); }
+    // The identity of documents whose path equals `path` without regard to case, or nothing.
+    std::optional<uint32_t> FindIdentity(std::string_view path) const;
     // The extension as first seen anywhere in the history, without dots.
     const std::string& ExtensionText(uint32_t id) const { return extensionTexts_[id]; }
     // The id of an extension (dots ignored, any case), or kNoExtension when no line has it.

@@ -4,4 +4,7 @@
 
 #include "tracking/document_list_model.h"
 
+// Statuses learnt at once from the file system, folder by folder.
+CheckStatuses SystemStatusCheck();
+
 DocumentListModel MakeSystemDocumentListModel();

@@ -1,9 +1,10 @@
-// File status through GetFileAttributesExA; share probes on a detached worker thread.
+// File status through GetFileAttributesExA and folder listings; share probes on a detached thread.
 #include "tracking/system_file_status.h"
 
 #include <windows.h>
 
 #include <memory>
+#include <string_view>
 
 #include "framework/win_handles.h"
 
@@ -52,8 +53,34 @@ bool RootAnswersWithin(const std::string& root, unsigned timeoutMs) {
     return probe->answers;
 }
 
-FileStatusCache MakeSystemFileStatusCache(uint64_t maxAgeMs) {
-    return FileStatusCache({&StatFile, [](const std::string& root) { return RootAnswersWithin(root, 300); },
-                            [] { return static_cast<uint64_t>(::GetTickCount64()); }},
-                           maxAgeMs);
+std::optional<FolderServices::Listing> ListFolder(const std::string& folder) {
+    WIN32_FIND_DATAA found;
+    // The basic information level skips the short names' lookup, which a listing of thousands
+    // of files would pay for every entry; short names are still given where the file system has them.
+    UniqueFindHandle search(::FindFirstFileExA((folder + "*").c_str(), FindExInfoBasic, &found, FindExSearchNameMatch,
+                                               nullptr, FIND_FIRST_EX_LARGE_FETCH));
+    if (!search) {
+        if (::GetLastError() == ERROR_FILE_NOT_FOUND) return FolderServices::Listing{};
+        return std::nullopt;
+    }
+    FolderServices::Listing listing;
+    do {
+        const std::string_view name = found.cFileName;
+        if (name == "." || name == "..") continue;
+        const FileStatus status{true, (static_cast<uint64_t>(found.nFileSizeHigh) << 32) | found.nFileSizeLow,
+                                FromFileTime(found.ftCreationTime), FromFileTime(found.ftLastWriteTime)};
+        listing.emplace_back(std::string(name), status);
+        if (found.cAlternateFileName[0] != '\0') listing.emplace_back(found.cAlternateFileName, status);
+    } while (::FindNextFileA(search.get(), &found));
+    if (::GetLastError() != ERROR_NO_MORE_FILES) return std::nullopt;
+    return listing;
+}
+
+FolderServices SystemFolderServices() {
+    return {[](const std::string& root) { return RootAnswersWithin(root, 300); },
+            [](const std::string& folder) {
+                const DWORD attributes = ::GetFileAttributesA(folder.c_str());
+                return attributes != INVALID_FILE_ATTRIBUTES && (attributes & FILE_ATTRIBUTE_DIRECTORY) != 0;
+            },
+            &ListFolder, &StatFile, [] { return static_cast<uint64_t>(::GetTickCount64()); }};
 }

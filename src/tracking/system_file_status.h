@@ -1,10 +1,11 @@
-// The file system's answers for the file status cache.
+// The file system's answers to file-status questions.
 #pragma once
 
 #include <optional>
 #include <string>
 
 #include "tracking/file_status.h"
+#include "tracking/folder_status_check.h"
 
 // Existence, size and times in one call, without a directory search.
 std::optional<FileStatus> StatFile(const std::string& path);
@@ -14,5 +15,8 @@ std::optional<FileStatus> StatFile(const std::string& path);
 // its own when the answer is late.
 bool RootAnswersWithin(const std::string& root, unsigned timeoutMs);
 
-// The cache with those answers, a steady clock and the given period.
-FileStatusCache MakeSystemFileStatusCache(uint64_t maxAgeMs);
+// Every entry of a folder with its status, under its long and its short name.
+std::optional<FolderServices::Listing> ListFolder(const std::string& folder);
+
+// The services above, with a steady clock.
+FolderServices SystemFolderServices();

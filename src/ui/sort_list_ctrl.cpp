@@ -334,6 +334,35 @@ int CALLBACK SortListCtrl::CompareRows(LPARAM first, LPARAM second, LPARAM conte
     return order;
 }
 
+void SortListCtrl::KeepRows(const std::vector<int>& newToOld) {
+    const HWND list = hwnd();
+    const int oldRows = RowCount();
+    const int top = static_cast<int>(::SendMessageA(list, LVM_GETTOPINDEX, 0, 0));
+    const int focused = static_cast<int>(::SendMessageA(list, LVM_GETNEXTITEM, static_cast<WPARAM>(-1), LVNI_FOCUSED));
+    const auto selectedCount = static_cast<int>(::SendMessageA(list, LVM_GETSELECTEDCOUNT, 0, 0));
+    const bool allSelected = selectedCount > 0 && selectedCount == oldRows;
+    const std::vector<int> selected = selectedCount > 0 && !allSelected ? SelectedRowsOf(list) : std::vector<int>{};
+
+    DeselectAll(list);
+    ::SendMessageA(list, LVM_SETITEMCOUNT, newToOld.size(), LVSICF_NOSCROLL | LVSICF_NOINVALIDATEALL);
+    if (allSelected) SetRowState(list, -1, LVIS_SELECTED, LVIS_SELECTED);
+    for (const int row : RowsAfterReorder(selected, newToOld)) SetRowState(list, row, LVIS_SELECTED, LVIS_SELECTED);
+    if (focused >= 0) {
+        const int old[] = {focused};
+        const std::vector<int> moved = RowsAfterReorder(old, newToOld);
+        if (!moved.empty()) SetRowState(list, moved.front(), LVIS_FOCUSED, LVIS_FOCUSED);
+    }
+    // The first row kept at or below the old first row shown is shown first.
+    const auto wantedTop = static_cast<int>(std::lower_bound(newToOld.begin(), newToOld.end(), top) - newToOld.begin());
+    const int nowTop = static_cast<int>(::SendMessageA(list, LVM_GETTOPINDEX, 0, 0));
+    RECT row{LVIR_BOUNDS, 0, 0, 0};
+    if (wantedTop != nowTop && ::SendMessageA(list, LVM_GETITEMRECT, 0, reinterpret_cast<LPARAM>(&row))) {
+        ::SendMessageA(list, LVM_SCROLL, 0, (wantedTop - nowTop) * (row.bottom - row.top));
+    }
+    // Not WM_SETREDRAW around it: turning drawing back on makes some list views measure every row.
+    ::InvalidateRect(list, nullptr, FALSE);
+}
+
 void SortListCtrl::CarrySelection(const std::vector<int>& newToOld) {
     const HWND list = hwnd();
     const int rows = RowCount();

@@ -66,6 +66,11 @@ public:
     // Sort by the state the header carries; false when no column is sorted.
     bool SortAgain();
 
+    // The owner-data rows were thinned out: `newToOld` holds the old position of each row kept,
+    // in order. Selection and focus stay on their rows, the first row shown stays the first of
+    // those kept from there on, and only the rows shown are drawn again.
+    void KeepRows(const std::vector<int>& newToOld);
+
     // Selects row `index` (clamped to the last row) alone and gives it the focus; a
     // single-selection list keeps its one selection rule. With `select` false every row is only
     // deselected. With `scroll` the row is scrolled into view, with `centre` towards the middle

@@ -73,7 +73,9 @@ int ScrollTargetForRow(int row, int rowCount, int topRow, int rowsPerPage, bool 
 }
 
 std::vector<int> RowsAfterReorder(std::span<const int> oldRows, std::span<const int> newToOld) {
-    std::vector<int> oldToNew(newToOld.size(), -1);
+    // Rows may have left (the order is shorter than the old rows), so old positions reach past it.
+    const int oldCount = newToOld.empty() ? 0 : *std::max_element(newToOld.begin(), newToOld.end()) + 1;
+    std::vector<int> oldToNew(static_cast<std::size_t>(std::max(oldCount, 0)), -1);
     for (std::size_t now = 0; now < newToOld.size(); ++now) {
         const int old = newToOld[now];
         if (old >= 0 && static_cast<std::size_t>(old) < oldToNew.size()) oldToNew[static_cast<std::size_t>(old)] = static_cast<int>(now);

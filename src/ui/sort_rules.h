@@ -55,7 +55,8 @@ int ClampRowIndex(int index, int rowCount);
 // row + rowsPerPage / 2 (not past the last row). A row exactly in the middle stays where it is.
 int ScrollTargetForRow(int row, int rowCount, int topRow, int rowsPerPage, bool centre);
 
-// Carries rows across a reordering: `newToOld[n]` is the old position of the row now at n. Each
-// old row of `oldRows` is given its new position; rows the order does not know are dropped.
+// Carries rows across a reordering or a removal: `newToOld[n]` is the old position of the row now
+// at n. Each old row of `oldRows` is given its new position; rows the order does not know (those
+// removed) are dropped.
 // Sorted ascending.
 std::vector<int> RowsAfterReorder(std::span<const int> oldRows, std::span<const int> newToOld);

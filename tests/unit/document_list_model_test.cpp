@@ -42,19 +42,39 @@ protected:
         return cells;
     }
 
+    // The stand-in file system's answers, as the worker would give them.
+    std::vector<StatusAnswer> Check(const std::vector<StatusRequest>& requests) {
+        std::vector<StatusAnswer> answers;
+        for (const StatusRequest& request : requests) {
+            ++asked_[request.path];
+            const auto found = files_.find(request.path);
+            answers.push_back({request.document, found == files_.end() ? FileStatus{} : found->second, request.generation});
+        }
+        return answers;
+    }
+    // Answers every question the model raised so far; the old position of each row kept.
+    std::vector<int> Answer() {
+        std::vector<int> newToOld;
+        model_.DropVanishedRows(model_.ApplyStatusAnswers(Check(model_.TakeStatusRequests())).vanished, newToOld);
+        return newToOld;
+    }
+    // Learns the status of every row's document, as drawing all rows would.
+    void LearnRows() {
+        for (size_t row = 0; row < model_.RowCount(); ++row) model_.RowStatusKnown(row);
+        Answer();
+    }
+    void FillKnown(const DateFilter& dates, int tab, const ViewSettings& view) {
+        ASSERT_EQ(model_.Fill(dates, tab, view, false), Result::Done);
+        Answer();
+        ASSERT_EQ(model_.Fill(dates, tab, view, false), Result::Done);
+        LearnRows();
+    }
+
     // Documents that exist, by path: size and times.
     std::map<std::string, FileStatus> files_;
     std::map<std::string, int> asked_;
     fs::path folder_;
-    DocumentListModel model_{nullptr,
-                             FileStatusCache({[this](const std::string& path) -> std::optional<FileStatus> {
-                                                  ++asked_[path];
-                                                  const auto found = files_.find(path);
-                                                  if (found == files_.end()) return std::nullopt;
-                                                  return found->second;
-                                              },
-                                              [](const std::string&) { return true; }, [] { return uint64_t{0}; }},
-                                             1'000'000),
+    DocumentListModel model_{nullptr, [this](const std::vector<StatusRequest>& requests) { return Check(requests); },
                              DateFormats{[](int32_t day) { return "day " + std::to_string(day); },
                                          [](uint64_t utc) { return "time " + std::to_string(utc); }}};
 };
@@ -89,7 +109,7 @@ TEST_F(DocumentListModelTest, TheViewSettingsItIsHandedDecideTheRows) {
         {{false, false}, {"a.txt"}},
     };
     for (const auto& c : cases) {
-        ASSERT_EQ(model_.Fill(DateFilter::All(), -1, c.view, false), Result::Done);
+        FillKnown(DateFilter::All(), -1, c.view);
         EXPECT_EQ(Column(kColumnName), c.names) << c.view.showDuplicates << c.view.showDeleted;
     }
 }
@@ -108,6 +128,9 @@ TEST_F(DocumentListModelTest, TabsFollowTheFirstSpellingAndTheExistenceSetting) 
     ASSERT_TRUE(model_.TabExtension(0, extension));
     EXPECT_EQ(extension, "Txt") << "the first line that passes spells the tab";
     ASSERT_EQ(model_.BuildTabs(DateFilter::All(), false), Result::Done);
+    EXPECT_EQ(model_.TabCount(), 2u) << "documents not known yet count as existing";
+    Answer();
+    ASSERT_EQ(model_.BuildTabs(DateFilter::All(), false), Result::Done);
     ASSERT_EQ(model_.TabCount(), 1u);
     ASSERT_TRUE(model_.TabExtension(0, extension));
     EXPECT_EQ(extension, "PDF");
@@ -123,7 +146,7 @@ TEST_F(DocumentListModelTest, TabsFollowTheFirstSpellingAndTheExistenceSetting) 
 TEST_F(DocumentListModelTest, CellsAndRowFactsOfExistingAndMissingDocuments) {
     files_["C:\\docs\\a.txt"] = {true, 2048, 111, 222};
     History(Line(45000, "C:\\docs\\a.txt") + Line(45001, "C:\\docs\\gone.Doc") + Line(45002, "C:\\docs\\README"));
-    ASSERT_EQ(model_.Fill(DateFilter::All(), -1, {}, false), Result::Done);
+    FillKnown(DateFilter::All(), -1, {});
     const struct {
         size_t row;
         std::vector<std::string> cells;
@@ -153,7 +176,7 @@ TEST_F(DocumentListModelTest, SortsEveryColumnAndKeepsEqualRowsInHistoryOrder) {
     files_["C:\\c\\Alpha.txt"] = {true, 1, t + 10, t + 20};
     History(Line(45003, "C:\\b\\ten.txt") + Line(45001, "C:\\a\\nine.txt") + Line(45002, "C:\\d\\gone.txt") +
             Line(45001, "C:\\c\\Alpha.txt"));
-    ASSERT_EQ(model_.Fill(DateFilter::All(), -1, {}, false), Result::Done);
+    FillKnown(DateFilter::All(), -1, {});
     const struct {
         int column;
         bool ascending;
@@ -195,18 +218,93 @@ TEST_F(DocumentListModelTest, APurgeRemovesTheShownLinesAndReportsAFailedRewrite
     EXPECT_EQ(HistoryText(), Line(45000, "C:\\a.txt"));
 }
 
-TEST_F(DocumentListModelTest, FileStatusIsAskedOncePerDocumentUntilForgotten) {
-    files_["C:\\a.txt"] = {true, 1, 1, 1};
-    History(Line(45000, "C:\\a.txt") + Line(45001, "C:\\a.txt") + Line(45002, "C:\\gone.txt"));
+TEST_F(DocumentListModelTest, AnUnknownStatusShowsTheRowUntilItsAnswerRemovesIt) {
+    files_["C:\\a.txt"] = {true, 4096, 1, 2};
+    History(Line(45000, "C:\\a.txt") + Line(45001, "C:\\gone.txt") + Line(45002, "C:\\b.txt") + Line(45003, "C:\\a.txt"));
     const ViewSettings hideDeleted{true, false};
-    ASSERT_EQ(model_.BuildTabs(DateFilter::All(), false), Result::Done);
     ASSERT_EQ(model_.Fill(DateFilter::All(), -1, hideDeleted, false), Result::Done);
-    model_.Sort(kColumnSize, true);
+    ASSERT_EQ(model_.RowCount(), 4u);
+    EXPECT_FALSE(model_.RowStatusKnown(0));
+    EXPECT_TRUE(model_.RowExists(1)) << "not known yet counts as existing";
+    EXPECT_EQ(model_.CellText(0, kColumnSize), "");
+    EXPECT_EQ(model_.StatusesOutstanding(), 0u) << "nothing is outstanding before it is taken";
+
+    const std::vector<StatusRequest> requests = model_.TakeStatusRequests();
+    EXPECT_EQ(requests.size(), 3u) << "each document once, however many rows and cells asked";
+    EXPECT_EQ(model_.StatusesOutstanding(), 3u);
+    EXPECT_TRUE(model_.TakeStatusRequests().empty()) << "an asked document is not asked again";
+
+    const FileStatusBoard::Changes changes = model_.ApplyStatusAnswers(Check(requests));
+    EXPECT_EQ(model_.RowCount(), 4u) << "rows leave only when their owner says so";
+    std::vector<int> newToOld;
+    EXPECT_TRUE(model_.DropVanishedRows(changes.vanished, newToOld));
+    EXPECT_EQ(newToOld, (std::vector<int>{0, 3})) << "the rows kept, by their old positions";
+    EXPECT_EQ(Column(kColumnName), (std::vector<std::string>{"a.txt", "a.txt"}));
+    EXPECT_EQ(model_.CellText(0, kColumnSize), "4");
+    EXPECT_EQ(model_.StatusesOutstanding(), 0u);
+
+    EXPECT_TRUE(model_.ApplyStatusAnswers(Check(requests)).vanished.empty()) << "an answer nobody waits for changes nothing";
+    EXPECT_FALSE(model_.DropVanishedRows(changes.vanished, newToOld)) << "those rows left already";
+
+    // With deleted documents shown, a missing document's answer keeps its row.
+    ASSERT_EQ(model_.Fill(DateFilter::All(), -1, {}, false), Result::Done);
+    EXPECT_EQ(model_.RowCount(), 4u);
+    EXPECT_FALSE(model_.RowExists(1));
+}
+
+TEST_F(DocumentListModelTest, StatusesAreKeptUntilDoubtedAndDroppedWhenTheHistoryIsRenumbered) {
+    files_["C:\\a.txt"] = {true, 1, 1, 1};
+    History(Line(45000, "C:\\a.txt") + Line(45001, "C:\\gone.txt"));
+    FillKnown(DateFilter::All(), -1, {});
+    FillKnown(DateFilter::All(), -1, {});
     EXPECT_EQ(asked_["C:\\a.txt"], 1);
     EXPECT_EQ(asked_["C:\\gone.txt"], 1);
-    model_.ForgetFileStatus();
-    ASSERT_EQ(model_.Fill(DateFilter::All(), -1, hideDeleted, false), Result::Done);
+
+    // A doubted status is still shown while it is asked again.
+    model_.DoubtFileStatus();
+    files_.erase("C:\\a.txt");
+    EXPECT_TRUE(model_.RowExists(0));
+    EXPECT_EQ(model_.CellText(0, kColumnSize), "1");
+    LearnRows();
     EXPECT_EQ(asked_["C:\\a.txt"], 2);
+    EXPECT_FALSE(model_.RowExists(0));
+
+    // An answer to a question asked before the history was rewritten names another document.
+    files_["C:\\a.txt"] = {true, 1, 1, 1};
+    model_.DoubtFileStatus();
+    model_.RowStatusKnown(0);
+    const std::vector<StatusRequest> stale = model_.TakeStatusRequests();
+    ASSERT_EQ(stale.size(), 1u);
+    History(Line(45000, "C:\\gone.txt") + Line(45001, "C:\\a.txt"));
+    ASSERT_EQ(model_.Fill(DateFilter::All(), -1, {}, false), Result::Done);
+    model_.ApplyStatusAnswers(Check(stale));
+    EXPECT_FALSE(model_.RowStatusKnown(0));
+    EXPECT_EQ(model_.StatusesOutstanding(), 0u);
+}
+
+TEST_F(DocumentListModelTest, ACommandsDocumentsAreCheckedAtOnceInAnySpelling) {
+    files_["C:\\a.txt"] = {true, 1, 1, 1};
+    History(Line(45000, "C:\\a.txt") + Line(45001, "c:\\A.TXT") + Line(45002, "C:\\b.txt"));
+    FillKnown(DateFilter::All(), -1, {});
+    files_.erase("C:\\a.txt");
+    model_.RecheckNow({"C:\\A.txt", "C:\\never-recorded.txt"});
+    EXPECT_FALSE(model_.RowExists(0));
+    EXPECT_FALSE(model_.RowExists(1));
+    EXPECT_EQ(asked_["C:\\b.txt"], 1) << "documents the command did not touch are not asked";
+    EXPECT_EQ(asked_.count("C:\\never-recorded.txt"), 0u);
+}
+
+TEST_F(DocumentListModelTest, RecentDocumentsLearnTheirStatusesAtOnce) {
+    files_["C:\\new.txt"] = {true, 1, 1, 1};
+    files_["C:\\old.txt"] = {true, 1, 1, 1};
+    History(Line(45000, "C:\\old.txt") + Line(45005, "C:\\gone.txt") + Line(45006, "C:\\new.txt") +
+            Line(45006, "C:\\NEW.txt"));
+    const auto recent = model_.RecentDocuments(45004, 45006);
+    ASSERT_EQ(recent.size(), 1u);
+    EXPECT_EQ(recent[0].path, "C:\\new.txt");
+    EXPECT_EQ(asked_.count("C:\\old.txt"), 0u) << "documents of other days are not asked";
+    EXPECT_EQ(model_.RecentDocuments(45004, 45006).size(), 1u);
+    EXPECT_EQ(asked_["C:\\gone.txt"], 1) << "known statuses are not asked again";
 }
 
 }  // namespace

@@ -1,5 +1,6 @@
-// File status is asked once per document and period, and never for paths behind a silent share.
+// File status: which questions settle a folder, silent shares, and what answers change.
 #include "tracking/file_status.h"
+#include "tracking/folder_status_check.h"
 
 #include <gtest/gtest.h>
 
@@ -16,68 +17,149 @@ TEST(PathRoot, DrivesSharesAndRelativePaths) {
     EXPECT_EQ(PathRoot("\\a.txt"), "");
 }
 
+// A file system of folders holding files, counting every question.
 struct World {
-    std::map<std::string, int> stats;
-    std::map<std::string, int> probes;
+    std::map<std::string, std::map<std::string, FileStatus>> folders;  // "C:\docs\" -> name -> status
     std::map<std::string, bool> rootUp;
+    std::map<std::string, int> asked;  // "root C:\", "exists C:\docs\", "list C:\docs\", "stat C:\docs\a.txt"
+    bool listingFails = false;
     uint64_t clock = 1000;
 
-    FileStatusCache Cache(uint64_t maxAge) {
-        return FileStatusCache(
-            {[this](const std::string& path) -> std::optional<FileStatus> {
-                 ++stats[path];
-                 if (path.find("gone") != std::string::npos) return std::nullopt;
-                 return FileStatus{true, path.size(), 1, 2};
-             },
-             [this](const std::string& root) {
-                 ++probes[root];
-                 const auto found = rootUp.find(root);
-                 return found == rootUp.end() || found->second;
-             },
-             [this] { return clock; }},
-            maxAge);
+    FolderServices Services() {
+        return {[this](const std::string& root) {
+                    ++asked["root " + root];
+                    const auto found = rootUp.find(root);
+                    return found == rootUp.end() || found->second;
+                },
+                [this](const std::string& folder) {
+                    ++asked["exists " + folder];
+                    return folders.count(folder) != 0;
+                },
+                [this](const std::string& folder) -> std::optional<FolderServices::Listing> {
+                    ++asked["list " + folder];
+                    if (listingFails) return std::nullopt;
+                    FolderServices::Listing listing;
+                    for (const auto& [name, status] : folders.at(folder)) listing.emplace_back(name, status);
+                    return listing;
+                },
+                [this](const std::string& path) -> std::optional<FileStatus> {
+                    ++asked["stat " + path];
+                    const size_t cut = path.find_last_of('\\') + 1;
+                    const auto folder = folders.find(path.substr(0, cut));
+                    if (folder == folders.end()) return std::nullopt;
+                    const auto file = folder->second.find(path.substr(cut));
+                    if (file == folder->second.end()) return std::nullopt;
+                    return file->second;
+                },
+                [this] { return clock; }};
     }
 };
 
-TEST(FileStatusCache, AsksOncePerDocumentWithinThePeriod) {
-    World world;
-    FileStatusCache cache = world.Cache(5000);
-    EXPECT_TRUE(cache.Get(0, "C:\\a.txt").exists);
-    EXPECT_EQ(cache.Get(0, "C:\\a.txt").size, 8u);
-    EXPECT_FALSE(cache.Get(1, "C:\\gone.txt").exists);
-    cache.Get(1, "C:\\gone.txt");
-    EXPECT_EQ(world.stats["C:\\a.txt"], 1);
-    EXPECT_EQ(world.stats["C:\\gone.txt"], 1);
-    EXPECT_EQ(world.probes["C:\\"], 1);
-
-    world.clock += 5000;
-    cache.Get(0, "C:\\a.txt");
-    EXPECT_EQ(world.stats["C:\\a.txt"], 2) << "asked again once the period is over";
+std::vector<StatusRequest> Requests(const std::vector<std::string>& paths) {
+    std::vector<StatusRequest> requests;
+    for (const std::string& path : paths) requests.push_back({static_cast<uint32_t>(requests.size()), path, 7});
+    return requests;
 }
 
-TEST(FileStatusCache, ASilentShareIsProbedOnceAndItsDocumentsCountAsMissing) {
+// The answers as "document:exists size" texts, in order.
+std::vector<std::string> Summary(const std::vector<StatusAnswer>& answers) {
+    std::vector<std::string> texts;
+    for (const StatusAnswer& answer : answers) {
+        EXPECT_EQ(answer.generation, 7u);
+        texts.push_back(std::to_string(answer.document) + ":" + (answer.status.exists ? "yes " : "no ") +
+                        std::to_string(answer.status.size));
+    }
+    return texts;
+}
+
+TEST(GroupByFolder, FoldersInFirstOrderWithoutRegardToCase) {
+    const std::vector<FolderGroup> groups =
+        GroupByFolder(Requests({"C:\\a\\1.txt", "C:\\b\\2.txt", "c:\\A\\3.txt", "C:/b/4.txt", "loose.txt", "C:\\a\\5.txt"}));
+    std::vector<std::string> seen;
+    for (const FolderGroup& group : groups) {
+        std::string text = group.folder + "=";
+        for (const StatusRequest& request : group.requests) text += std::to_string(request.document);
+        seen.push_back(text);
+    }
+    EXPECT_EQ(seen, (std::vector<std::string>{"C:\\a\\=025", "C:\\b\\=1", "C:/b/=3", "=4"}));
+}
+
+TEST(FolderStatusChecker, AsksTheCheapestQuestionThatSettlesTheFolder) {
+    const FileStatus file{true, 5, 1, 2};
+    const struct {
+        const char* name;
+        std::vector<std::string> paths;
+        bool listingFails;
+        std::vector<std::string> answers;
+        std::map<std::string, int> asked;
+    } cases[] = {
+        {"one document is asked for directly",
+         {"C:\\docs\\a.txt"}, false, {"0:yes 5"}, {{"root C:\\", 1}, {"stat C:\\docs\\a.txt", 1}}},
+        {"a folder that is gone settles all its documents",
+         {"C:\\gone\\a.txt", "C:\\gone\\b.txt", "C:\\gone\\c.txt", "C:\\gone\\d.txt", "C:\\gone\\e.txt"}, false,
+         {"0:no 0", "1:no 0", "2:no 0", "3:no 0", "4:no 0"}, {{"root C:\\", 1}, {"exists C:\\gone\\", 1}}},
+        {"a few documents of an existing folder are asked one by one",
+         {"C:\\docs\\a.txt", "C:\\docs\\missing.txt"}, false, {"0:yes 5", "1:no 0"},
+         {{"root C:\\", 1}, {"exists C:\\docs\\", 1}, {"stat C:\\docs\\a.txt", 1}, {"stat C:\\docs\\missing.txt", 1}}},
+        {"many documents of a folder are answered by one listing, in any case",
+         {"C:\\docs\\a.txt", "C:\\docs\\x1", "C:\\docs\\B.TXT", "C:\\docs\\x2"}, false,
+         {"0:yes 5", "1:no 0", "2:yes 5", "3:no 0"},
+         {{"root C:\\", 1}, {"exists C:\\docs\\", 1}, {"list C:\\docs\\", 1}}},
+        {"a listing that fails falls back to asking each",
+         {"C:\\docs\\a.txt", "C:\\docs\\x1", "C:\\docs\\x2", "C:\\docs\\x3"}, true,
+         {"0:yes 5", "1:no 0", "2:no 0", "3:no 0"},
+         {{"root C:\\", 1}, {"exists C:\\docs\\", 1}, {"list C:\\docs\\", 1}, {"stat C:\\docs\\a.txt", 1},
+          {"stat C:\\docs\\x1", 1}, {"stat C:\\docs\\x2", 1}, {"stat C:\\docs\\x3", 1}}},
+    };
+    for (const auto& c : cases) {
+        World world;
+        world.folders["C:\\docs\\"] = {{"a.txt", file}, {"b.txt", file}};
+        world.listingFails = c.listingFails;
+        FolderStatusChecker checker(world.Services());
+        EXPECT_EQ(Summary(checker.CheckAll(Requests(c.paths))), c.answers) << c.name;
+        EXPECT_EQ(world.asked, c.asked) << c.name;
+    }
+}
+
+TEST(FolderStatusChecker, ASilentShareIsProbedOnceInAWhileAndNothingBehindItIsTouched) {
     World world;
     world.rootUp["\\\\NAS\\Docs\\"] = false;
-    FileStatusCache cache = world.Cache(5000);
-    for (uint32_t id = 0; id < 50; ++id) {
-        EXPECT_FALSE(cache.Get(id, "\\\\NAS\\Docs\\file " + std::to_string(id) + ".txt").exists);
-    }
-    EXPECT_EQ(world.probes.size(), 1u);
-    EXPECT_EQ(world.probes.begin()->second, 1);
-    EXPECT_TRUE(world.stats.empty()) << "no path behind the silent share was touched";
+    FolderStatusChecker checker(world.Services());
+    std::vector<std::string> paths;
+    for (int i = 0; i < 50; ++i) paths.push_back("\\\\NAS\\Docs\\folder " + std::to_string(i % 7) + "\\" + std::to_string(i) + ".txt");
+    const std::vector<StatusAnswer> answers = checker.CheckAll(Requests(paths));
+    ASSERT_EQ(answers.size(), 50u);
+    for (const StatusAnswer& answer : answers) EXPECT_FALSE(answer.status.exists);
+    EXPECT_EQ(world.asked, (std::map<std::string, int>{{"root \\\\NAS\\Docs\\", 1}}));
+
+    world.clock += FolderStatusChecker::kRootAnswerLifetimeMs;
+    checker.CheckAll(Requests({"\\\\nas\\docs\\a.txt"}));
+    EXPECT_EQ(world.asked["root \\\\nas\\docs\\"], 1) << "asked again once its answer is old";
 }
 
-TEST(FileStatusCache, ForgettingAsksAgain) {
-    World world;
-    FileStatusCache cache = world.Cache(60000);
-    cache.Get(3, "C:\\a.txt");
-    cache.Forget(3);
-    cache.Get(3, "C:\\a.txt");
-    EXPECT_EQ(world.stats["C:\\a.txt"], 2);
-    cache.ForgetAll();
-    cache.Get(3, "C:\\a.txt");
-    EXPECT_EQ(world.stats["C:\\a.txt"], 3);
-    EXPECT_EQ(world.probes["C:\\"], 2);
+TEST(FileStatusBoard, SaysWhatAnswersChangedForTheView) {
+    const FileStatus here{true, 1, 1, 1}, grown{true, 2, 1, 1}, gone;
+    FileStatusBoard board;
+    const std::string path = "p";
+    auto ask = [&](std::initializer_list<uint32_t> documents) {
+        for (const uint32_t document : documents) board.Find(document);
+        return board.TakeRequests([&](uint32_t) -> const std::string& { return path; });
+    };
+    auto answer = [&](const std::vector<StatusRequest>& requests, std::vector<FileStatus> statuses) {
+        std::vector<StatusAnswer> answers;
+        for (size_t i = 0; i < requests.size(); ++i) answers.push_back({requests[i].document, statuses[i], requests[i].generation});
+        return board.Apply(answers);
+    };
+    FileStatusBoard::Changes first = answer(ask({0, 1, 2}), {here, gone, here});
+    EXPECT_EQ(first.vanished, (std::vector<uint32_t>{1})) << "an unknown document counted as existing";
+    EXPECT_FALSE(first.appeared);
+    EXPECT_FALSE(first.sizesOrTimes);
+
+    board.DoubtAll();
+    FileStatusBoard::Changes second = answer(ask({0, 1, 2}), {grown, here, gone});
+    EXPECT_EQ(second.vanished, (std::vector<uint32_t>{2}));
+    EXPECT_TRUE(second.appeared);
+    EXPECT_TRUE(second.sizesOrTimes);
 }
 
 }  // namespace

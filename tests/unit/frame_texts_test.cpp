@@ -5,7 +5,7 @@
 
 namespace {
 
-const StatusWords kEnglish{"Filter", "Type", "Date", "None", "Total", "Selected", "Help"};
+const StatusWords kEnglish{"Filter", "Type", "Date", "None", "Total", "Selected", "Help", "Checking"};
 
 TEST(FrameTexts, CaptionNamesTheTypeOfTheSelectedTab) {
     EXPECT_EQ(CaptionText("Kestrum", "Text Document", false), "Kestrum - [Text Document]");
@@ -29,9 +29,10 @@ TEST(FrameTexts, FilterPaneNamesTheFiltersThatApply) {
 }
 
 TEST(FrameTexts, TranslatedWordsAreUsedAsTheyCome) {
-    const StatusWords words{"Filtre", "Type", "Date", "Aucun", "Total", "Choisis", "Aide"};
+    const StatusWords words{"Filtre", "Type", "Date", "Aucun", "Total", "Choisis", "Aide", "Vérification"};
     EXPECT_EQ(FilterPaneText(words, false, true), "Filtre: Aucun  ");
     EXPECT_EQ(HelpPaneText(words), "Aide - F1");
+    EXPECT_EQ(HelpPaneText(words, 1200), "Vérification: 1200  ") << "while documents are being checked";
 }
 
 TEST(FrameTexts, CountsEndInTwoBlanks) {

@@ -145,6 +145,11 @@ TEST(RowsAfterReorder, GivesEachOldRowItsNewPosition) {
     const std::vector<int> oldRows = {0, 1, 2};
     EXPECT_EQ(RowsAfterReorder(oldRows, partial), (std::vector<int>{0}));
     EXPECT_TRUE(RowsAfterReorder(oldRows, {}).empty());
+
+    // Rows 1 and 2 of four removed: the last row moves up, the removed ones are dropped.
+    const std::vector<int> kept = {0, 3};
+    const std::vector<int> selectedBefore = {1, 3};
+    EXPECT_EQ(RowsAfterReorder(selectedBefore, kept), (std::vector<int>{1}));
 }
 
 }  // namespace

@@ -25,6 +25,11 @@ protected:
     }
     void History(const std::string& text) { WriteFile(program_.Path() + "Kestrum.dat", text); }
     void Attach() { ASSERT_TRUE(model_.Attach(program_.Path() + "Kestrum.exe")); }
+    // Learns every row's status from the file system, as the window's worker would.
+    void LearnStatuses() {
+        for (size_t row = 0; row < model_.RowCount(); ++row) model_.RowStatusKnown(row);
+        model_.ApplyStatusAnswers(SystemStatusCheck()(model_.TakeStatusRequests()));
+    }
     std::vector<std::string> Column(int column) {
         std::vector<std::string> cells;
         for (size_t row = 0; row < model_.RowCount(); ++row) cells.push_back(model_.CellText(row, column));
@@ -72,6 +77,7 @@ TEST_F(DocumentListModelTest, CellsOfExistingAndMissingDocuments) {
     History(text + Line(today_ - 1, gone));
     Attach();
     ASSERT_EQ(model_.Fill(DateFilter::All(), -1, view_, false), kDone);
+    LearnStatuses();
     EXPECT_EQ(Column(kColumnSize), (std::vector<std::string>{"0", "1", "1", "1", "2", ""}));
     EXPECT_EQ(model_.CellText(5, kColumnName), "gone.txt");
     EXPECT_EQ(model_.CellText(5, kColumnFolder), documents_.Path() + "gone folder\\");
@@ -84,7 +90,7 @@ TEST_F(DocumentListModelTest, CellsOfExistingAndMissingDocuments) {
 
     view_.showDeleted = false;
     ASSERT_EQ(model_.Fill(DateFilter::All(), -1, view_, false), kDone);
-    EXPECT_EQ(model_.RowCount(), 5u);
+    EXPECT_EQ(model_.RowCount(), 5u) << "statuses are kept";
 }
 
 TEST_F(DocumentListModelTest, DuplicatesSettingOnASingleDay) {
@@ -103,6 +109,7 @@ TEST_F(DocumentListModelTest, SortsNumbersAsNumbersAndMissingDatesAtTheOldEnd) {
             Line(today_, documents_.Path() + "gone.txt") + Line(today_, Doc("Alpha.txt", 1)));
     Attach();
     ASSERT_EQ(model_.Fill(DateFilter::All(), -1, view_, false), kDone);
+    LearnStatuses();
     model_.Sort(kColumnSize, true);
     EXPECT_EQ(Column(kColumnName), (std::vector<std::string>{"gone.txt", "Alpha.txt", "nine.txt", "ten.txt"}));
     model_.Sort(kColumnSize, false);

@@ -90,6 +90,13 @@ protected:
         WriteFile(HistoryPath(), history);
         ASSERT_TRUE(frame_.Open());
         frame_.RebuildView();
+        LearnStatuses();
+    }
+    // Every row's document's status from the file system, as the main window's worker learns it.
+    void LearnStatuses() {
+        for (size_t row = 0; row < model_.RowCount(); ++row) model_.RowStatusKnown(row);
+        model_.ApplyStatusAnswers(SystemStatusCheck()(model_.TakeStatusRequests()));
+        ::InvalidateRect(List(), nullptr, FALSE);
     }
     static std::string HistoryPath() {
         std::string path = ProgramPath();

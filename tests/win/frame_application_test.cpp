@@ -103,7 +103,10 @@ protected:
     int Rows() { return frame_->FilesPane().RowCount(); }
     int SelectedTab() { return frame_->FilesPane().SelectedTab(); }
 
-    void Command(unsigned id) { ::SendMessageA(Window(), WM_COMMAND, id, 0); }
+    void Command(unsigned id) {
+        ::SendMessageA(Window(), WM_COMMAND, id, 0);
+        SettleStatuses();
+    }
     // The item's state as the user sees it when its menu opens.
     UINT MenuState(unsigned command) {
         int position = -1;
@@ -130,6 +133,9 @@ protected:
     std::vector<int> SelectedRows() { return frame_->ListControl()->SelectedRows(); }
     std::string Cell(int row, int column) { return ListCellText(List(), row, column); }
     std::string StatusText(int pane) {
+        // Counting the selection asks for statuses it does not know yet; their answers count again.
+        frame_->UpdateCaptionAndStatus();
+        SettleStatuses();
         frame_->UpdateCaptionAndStatus();
         char text[256] = {};
         ::SendMessageA(frame_->StatusBar(), SB_GETTEXTA, static_cast<WPARAM>(pane), reinterpret_cast<LPARAM>(text));

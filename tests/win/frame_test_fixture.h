@@ -5,6 +5,7 @@
 #include <windows.h>
 #include <gtest/gtest.h>
 
+#include <chrono>
 #include <cstdint>
 #include <memory>
 #include <string>
@@ -49,11 +50,26 @@ protected:
         WriteFile(path, std::string(bytes, 'x'));
         return path;
     }
-    // Creates the frame, not shown, on `history`.
+    // Creates the frame, not shown, on `history`, and lets it learn its rows' statuses.
     void Open(const std::string& history) {
         WriteFile(HistoryPath(), history);
         frame_ = std::make_unique<CFrameApplication>(model_);
         ASSERT_TRUE(frame_->CreateFrame());
+        // A shown list asks for the statuses of the rows it draws; this one is never drawn.
+        for (size_t row = 0; row < model_.RowCount(); ++row) model_.RowStatusKnown(row);
+        SettleStatuses();
+    }
+    // Lets the status worker answer every question the view raised, as the running program does
+    // between messages. False when answers are still outstanding after 10 s.
+    bool SettleStatuses() {
+        const bool settled = WaitUntil(
+            [&] {
+                frame_->AskForStatuses();
+                return model_.StatusesOutstanding() == 0;
+            },
+            std::chrono::seconds(10));
+        EXPECT_TRUE(settled) << "file statuses still outstanding";
+        return settled;
     }
     void Store(Setting setting, std::uint32_t value) { SettingsStore().WriteNumber(setting, value); }
     std::uint32_t Stored(Setting setting) { return SettingsStore().ReadNumber(setting); }
