@@ -27,6 +27,7 @@ bool DocumentListModel::UpdateIndex() {
         nameRanks_.clear();
         folderRanks_.clear();
     }
+    KeepPassesOverKeptLines();
     return refresh != HistoryIndex::Refresh::Failed;
 }
 
@@ -41,12 +42,14 @@ DocumentExists DocumentListModel::ExistsQuery() {
 DocumentListModel::PassResult DocumentListModel::BuildTabs(const DateFilter& dates, bool showDeleted) {
     if (history_.Path().empty()) return PassResult::NoHistory;
     tabs_.clear();
+    tabPass_.lines.reset();
     if (!UpdateIndex()) return PassResult::ReadFailed;
     for (const TabType& tab : SelectTabs(index_, dates, showDeleted, ExistsQuery())) {
         // The shell names a type by the extension as written ("DOCX File"), so the tab follows
         // the first line it stands for, not the first spelling anywhere in the history.
         tabs_.push_back({tab.extension, std::string(ExtensionAsWritten(index_.Document(tab.document).path))});
     }
+    RememberTabPass(dates, showDeleted);
     return PassResult::Done;
 }
 
@@ -54,13 +57,18 @@ DocumentListModel::PassResult DocumentListModel::Fill(const DateFilter& dates, i
                                                       bool purge) {
     if (history_.Path().empty()) return PassResult::NoHistory;
     rows_.clear();
+    sortedBy_.reset();
+    rowPass_.lines.reset();
     if (!UpdateIndex()) return PassResult::ReadFailed;
     // A tab that no longer exists shows nothing rather than everything (and its rows are none
     // to purge).
     if (tab >= 0 && static_cast<size_t>(tab) >= tabs_.size()) return PassResult::Done;
     const uint32_t extension = tab < 0 ? kAllTypes : tabs_[static_cast<size_t>(tab)].extension;
     rows_ = SelectRows(index_, dates, extension, view, ExistsQuery());
-    if (!purge) return PassResult::Done;
+    if (!purge) {
+        RememberRowPass(dates, tab, view);
+        return PassResult::Done;
+    }
     const std::optional<std::string> kept = HistoryWithoutLines(history_, rows_);
     if (!kept) return PassResult::ReadFailed;
     return history_.Rewrite(*kept) ? PassResult::Done : PassResult::SaveFailed;
@@ -132,8 +140,19 @@ const std::vector<uint32_t>& DocumentListModel::TextRanks(int column) {
     return ranks;
 }
 
+uint64_t DocumentListModel::NumericSortKey(const HistoryIndex::Line& line, int column) {
+    if (column == kColumnAccessed) return static_cast<uint64_t>(static_cast<int64_t>(line.day) + (int64_t{1} << 40));
+    const FileStatus& status = Status(line.document);
+    if (column == kColumnSize) return status.exists ? SizeInKilobytes(status.size) : 0;
+    if (!status.exists) return kUnixEpochFileTime;
+    return column == kColumnCreated ? status.created : status.modified;
+}
+
 void DocumentListModel::Sort(int column, bool ascending, std::vector<int>* newToOld) {
-    if (rows_.empty() || column < 0 || column >= kColumnCount) return;
+    if (column < 0 || column >= kColumnCount) return;
+    // Rows an append brings later go where this order puts them, even into an empty list.
+    sortedBy_ = SortOrder{column, ascending};
+    if (rows_.empty()) return;
     const auto& lines = index_.Lines();
     std::vector<int> order(rows_.size());
     for (size_t i = 0; i < order.size(); ++i) order[i] = static_cast<int>(i);
@@ -154,19 +173,7 @@ void DocumentListModel::Sort(int column, bool ascending, std::vector<int>* newTo
         order = std::move(sorted);
     } else {
         std::vector<uint64_t> keys(rows_.size());
-        for (size_t i = 0; i < rows_.size(); ++i) {
-            const HistoryIndex::Line& line = lines[rows_[i]];
-            if (column == kColumnAccessed) {
-                keys[i] = static_cast<uint64_t>(static_cast<int64_t>(line.day) + (int64_t{1} << 40));
-                continue;
-            }
-            const FileStatus& status = Status(line.document);
-            if (column == kColumnSize) {
-                keys[i] = status.exists ? SizeInKilobytes(status.size) : 0;
-            } else {
-                keys[i] = !status.exists ? kUnixEpochFileTime : column == kColumnCreated ? status.created : status.modified;
-            }
-        }
+        for (size_t i = 0; i < rows_.size(); ++i) keys[i] = NumericSortKey(lines[rows_[i]], column);
         if (ascending) {
             std::stable_sort(order.begin(), order.end(), [&](int a, int b) { return keys[a] < keys[b]; });
         } else {

@@ -88,6 +88,7 @@ void HistoryIndex::Clear() {
     openLineStart_ = 0;
     openLineIndexed_ = false;
     hasOpenLine_ = false;
+    keptLines_ = 0;
 }
 
 std::string_view ExtensionAsWritten(std::string_view path) {
@@ -211,7 +212,10 @@ HistoryIndex::Refresh HistoryIndex::Update(const std::string& path) {
     const uint64_t size = state->size;
     const int64_t stamp = state->stamp;
 
-    if (readBytes_ > 0 && size == readBytes_ && stamp == readStamp_) return Refresh::Unchanged;
+    if (readBytes_ > 0 && size == readBytes_ && stamp == readStamp_) {
+        keptLines_ = lines_.size();
+        return Refresh::Unchanged;
+    }
 
     // Grown behind an unchanged beginning: read only from the first line not yet complete.
     std::string tail;
@@ -224,6 +228,7 @@ HistoryIndex::Refresh HistoryIndex::Update(const std::string& path) {
             if (openLineIndexed_) lines_.pop_back();
             from = openLineStart_;
         }
+        keptLines_ = lines_.size();
     } else {
         Clear();
         from = 0;

@@ -59,3 +59,7 @@ int ScrollTargetForRow(int row, int rowCount, int topRow, int rowsPerPage, bool 
 // old row of `oldRows` is given its new position; rows the order does not know are dropped.
 // Sorted ascending.
 std::vector<int> RowsAfterReorder(std::span<const int> oldRows, std::span<const int> newToOld);
+
+// Carries rows across insertions: `inserted` are the positions the new rows hold afterwards,
+// ascending. Each row of `oldRows` (ascending) moves down by the new rows placed before it.
+std::vector<int> RowsAfterInsertions(std::span<const int> oldRows, std::span<const std::size_t> inserted);
