@@ -1,5 +1,5 @@
-// A few new rows are placed by binary search, then the old rows move once: an append costs
-// log(rows) comparisons per new row and one copy of the row numbers, not a sort.
+// A few new rows are placed by binary search, then the rows after the first of them move once:
+// an append costs log(rows) comparisons per new row and at most one move of the row numbers.
 #include "tracking/row_merge.h"
 
 #include <algorithm>
@@ -14,18 +14,19 @@ std::vector<size_t> MergeSortedRows(std::vector<uint32_t>& rows, std::vector<uin
         from = std::upper_bound(from, rows.end(), added[i], less);
         insertAt[i] = static_cast<size_t>(from - rows.begin());
     }
-    std::vector<uint32_t> merged;
-    merged.reserve(rows.size() + added.size());
+    // From the back, in place: only the rows after the first new one move, each once.
     std::vector<size_t> positions(added.size());
-    size_t old = 0;
-    for (size_t i = 0; i < added.size(); ++i) {
-        merged.insert(merged.end(), rows.begin() + static_cast<std::ptrdiff_t>(old),
-                      rows.begin() + static_cast<std::ptrdiff_t>(insertAt[i]));
+    size_t old = rows.size();
+    rows.resize(rows.size() + added.size());
+    size_t write = rows.size();
+    for (size_t i = added.size(); i-- > 0;) {
+        const auto first = rows.begin() + static_cast<std::ptrdiff_t>(insertAt[i]);
+        const auto last = rows.begin() + static_cast<std::ptrdiff_t>(old);
+        std::move_backward(first, last, rows.begin() + static_cast<std::ptrdiff_t>(write));
+        write -= old - insertAt[i];
         old = insertAt[i];
-        positions[i] = merged.size();
-        merged.push_back(added[i]);
+        positions[i] = --write;
+        rows[write] = added[i];
     }
-    merged.insert(merged.end(), rows.begin() + static_cast<std::ptrdiff_t>(old), rows.end());
-    rows = std::move(merged);
     return positions;
 }
