@@ -12,6 +12,9 @@ namespace {
 // 1 January 1970 00:00 UTC, where a missing document's empty date cells sort.
 constexpr uint64_t kUnixEpochFileTime = 116'444'736'000'000'000ull;
 
+// Rows that appends can add before the list of rows has to move in memory.
+constexpr size_t kAppendedRowsRoom = 4096;
+
 }  // namespace
 
 DocumentListModel::DocumentListModel(LegacyDecoder legacy, FileStatusCache status, DateFormats formats)
@@ -65,6 +68,9 @@ DocumentListModel::PassResult DocumentListModel::Fill(const DateFilter& dates, i
     if (tab >= 0 && static_cast<size_t>(tab) >= tabs_.size()) return PassResult::Done;
     const uint32_t extension = tab < 0 ? kAllTypes : tabs_[static_cast<size_t>(tab)].extension;
     rows_ = SelectRows(index_, dates, extension, view, ExistsQuery());
+    // Room for the rows of later appends: moving a million rows to new memory costs an append
+    // far more than placing its row.
+    rows_.reserve(rows_.size() + kAppendedRowsRoom);
     if (!purge) {
         RememberRowPass(dates, tab, view);
         return PassResult::Done;
@@ -182,6 +188,6 @@ void DocumentListModel::Sort(int column, bool ascending, std::vector<int>* newTo
     }
     std::vector<uint32_t> sortedRows(rows_.size());
     for (size_t i = 0; i < order.size(); ++i) sortedRows[i] = rows_[static_cast<size_t>(order[i])];
-    rows_ = std::move(sortedRows);
+    std::copy(sortedRows.begin(), sortedRows.end(), rows_.begin());  // keeping the room for appends
     if (newToOld) *newToOld = std::move(order);
 }
