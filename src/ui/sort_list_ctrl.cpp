@@ -256,8 +256,10 @@ void SortListCtrl::CarrySelectionOverInsertions(std::span<const std::size_t> ins
     const auto first = static_cast<int>(inserted.front());
     const auto selectedCount = static_cast<int>(::SendMessageA(list, LVM_GETSELECTEDCOUNT, 0, 0));
     if (selectedCount > 0 && allSelected) {
-        // Everything was selected: so is every old row now, and none of the new ones.
-        SetRowState(list, -1, LVIS_SELECTED, LVIS_SELECTED);
+        // Everything was selected: so is every old row now, and none of the new ones. Row by row
+        // past the old end only, as Wine selects a whole list row by row.
+        const int rows = RowCount();
+        for (int row = rows - static_cast<int>(inserted.size()); row < rows; ++row) SetRowState(list, row, LVIS_SELECTED, LVIS_SELECTED);
         for (const std::size_t row : inserted) SetRowState(list, static_cast<int>(row), 0, LVIS_SELECTED);
     } else if (selectedCount > 0) {
         std::vector<int> moving = SelectedRowsOf(list);
