@@ -310,17 +310,22 @@ LRESULT CFrameApplication::OnMenuChar(const RawMessageArgs<WM_MENUCHAR>& args) {
     return answer != 0 ? answer : ::DefWindowProcA(hwnd(), WM_MENUCHAR, args.wParam, args.lParam);
 }
 
-// Every recorded opening asks for a rebuild; one scan can record many (a burst of openings),
-// and the shell drops older shortcuts while a slow scan runs. So the scan runs first and the
-// view is rebuilt once after it.
+// Every recorded opening asks for the view to follow; one scan can record many (a burst of
+// openings), and the shell drops older shortcuts while a slow scan runs. So the scan runs first
+// and the view follows once after it.
 void CFrameApplication::OnRecentChanged() {
     CFilesListCtrl* list = ListControl();
     if (list == nullptr || scanning_) return;
     scanning_ = true;
     rebuildAfterScan_ = false;
+    extendAfterScan_ = false;
     list->ScanRecentFolder();
     scanning_ = false;
-    if (rebuildAfterScan_) RebuildView();
+    if (rebuildAfterScan_) {
+        RebuildView();
+    } else if (extendAfterScan_) {
+        ExtendView();
+    }
 }
 
 LRESULT CFrameApplication::OnShowHelpTopic(const RawMessageArgs<WM_SHOW_HELP_TOPIC>& args) {

@@ -57,8 +57,11 @@ public:
     // The rows of one tab (-1: all types), sorted by the stored key, one row selected again.
     bool FillList(int tab) override;
     // Nobody looks at a hidden window: its view waits for the next show. The history itself is
-    // written at once, and the popup reads it on its own.
+    // written at once, and the popup reads it on its own. A shown one is extended.
     void OnHistoryAppended() override;
+    // Tabs and rows carried on over the lines appended since the last pass, as a rebuild would
+    // show them but at the cost of the new lines; a full rebuild when only that can tell.
+    bool ExtendView();
     // Whether a recorded opening is waiting for the window to be shown.
     bool ViewWaitsForShow() const { return viewStale_; }
     // Sends the file-status questions the view raised so far to the worker (the status tick
@@ -252,7 +255,8 @@ private:
     std::vector<uint32_t> vanished_;
     bool selectionStale_ = true;  // selection_ must be counted again
     bool scanning_ = false;          // a scan of the Recent folder runs
-    bool rebuildAfterScan_ = false;  // it recorded an opening
+    bool rebuildAfterScan_ = false;  // a full rebuild was asked for meanwhile
+    bool extendAfterScan_ = false;   // it recorded an opening
     std::function<bool(const std::string&)> openAddress_;
     std::function<bool(HWND)> passwordPrompt_;
     std::unique_ptr<RecentPopup> popup_;

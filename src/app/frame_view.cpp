@@ -54,7 +54,24 @@ void CFrameApplication::OnHistoryAppended() {
         viewStale_ = true;
         return;
     }
-    RebuildView();
+    ExtendView();
+}
+
+bool CFrameApplication::ExtendView() {
+    if (scanning_) {
+        extendAfterScan_ = true;
+        return true;
+    }
+    if (!files_.IsAlive() || !filter_.IsAlive()) return false;
+    const std::optional<DateFilter> dates = filter_.CurrentDateFilter();
+    if (!dates || !files_.ExtendTabs(*dates)) return RebuildView();
+    // The tab a rebuild would fill: new tabs come at the end, so this is the one shown unless
+    // the first tab just appeared.
+    const int tab = Stored(Setting::ViewTypesAll) ? -1 : std::min(std::max(files_.SelectedTab(), 0), files_.TabCount() - 1);
+    if (!files_.ExtendRows(*dates, tab)) return RebuildView();
+    selectionStale_ = true;
+    UpdateCaptionAndStatus();
+    return true;
 }
 
 bool CFrameApplication::FillList(int tab) {

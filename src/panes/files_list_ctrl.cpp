@@ -48,7 +48,8 @@ bool CFilesListCtrl::Attach(HWND pane, HWND mainWindow, std::function<void()> on
 
 void CFilesListCtrl::ScanRecentFolder() {
     if (!::IsWindow(hwnd()) || !appender_) return;
-    if (scanner_.Scan(*appender_) > 0) SortAgain();
+    // Each recorded opening tells the main window, which places the new rows itself.
+    scanner_.Scan(*appender_);
 }
 
 void CFilesListCtrl::ShowRows() {

@@ -32,8 +32,7 @@ public:
     // window, the list cannot be set up or there is no Recent folder.
     bool Attach(HWND pane, HWND mainWindow, std::function<void()> onAppended);
 
-    // The scan of the Recent folder, for the main window's WM_RECENT_CHANGED; re-sorts the
-    // list when openings were recorded.
+    // The scan of the Recent folder, for the main window's WM_RECENT_CHANGED.
     void ScanRecentFolder();
     RecentScanner& Scanner() { return scanner_; }
     void StopWatcher() { watcher_.Stop(); }

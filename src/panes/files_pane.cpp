@@ -62,26 +62,30 @@ void CDialogFiles::SelectTab(int tab) {
     if (tab >= 0 && tab < TabCount()) ::SendMessageA(tabs_, TCM_SETCURSEL, static_cast<WPARAM>(tab), 0);
 }
 
+CDialogFiles::TabLabel CDialogFiles::LabelOf(size_t tab, bool withNames) const {
+    return {withNames ? tabTypes_[tab].name : std::string(), tabTypes_[tab].image};
+}
+
+void CDialogFiles::InsertTab(size_t position, TabLabel& label) {
+    TCITEMA item{};
+    item.mask = TCIF_TEXT | TCIF_IMAGE;
+    item.pszText = label.text.data();
+    item.iImage = label.image;
+    ::SendMessageA(tabs_, TCM_INSERTITEMA, position, reinterpret_cast<LPARAM>(&item));
+}
+
 void CDialogFiles::ShowTabs() {
     if (!::IsWindow(tabs_)) return;
     const bool withNames = SettingsStore().ReadFlag(Setting::ViewTabText);
     std::vector<TabLabel> labels;
     labels.reserve(tabTypes_.size());
-    for (size_t tab = 0; tab < tabTypes_.size(); ++tab) {
-        labels.push_back({withNames ? tabTypes_[tab].name : std::string(), tabTypes_[tab].image});
-    }
-    // Every recorded opening rebuilds the view, and the tabs rarely change with it: refilling
-    // the strip costs the tab control a layout per tab.
+    for (size_t tab = 0; tab < tabTypes_.size(); ++tab) labels.push_back(LabelOf(tab, withNames));
+    // A rebuild (another filter, a view setting) rarely changes the tabs: refilling the strip
+    // costs the tab control a layout per tab.
     if (labels != shownTabs_ || TabCount() != static_cast<int>(labels.size())) {
         ::SendMessageA(tabs_, WM_SETREDRAW, FALSE, 0);
         ::SendMessageA(tabs_, TCM_DELETEALLITEMS, 0, 0);
-        for (size_t tab = 0; tab < labels.size(); ++tab) {
-            TCITEMA item{};
-            item.mask = TCIF_TEXT | TCIF_IMAGE;
-            item.pszText = labels[tab].text.data();
-            item.iImage = labels[tab].image;
-            ::SendMessageA(tabs_, TCM_INSERTITEMA, tab, reinterpret_cast<LPARAM>(&item));
-        }
+        for (size_t tab = 0; tab < labels.size(); ++tab) InsertTab(tab, labels[tab]);
         ::SendMessageA(tabs_, WM_SETREDRAW, TRUE, 0);
         ::InvalidateRect(tabs_, nullptr, TRUE);
         shownTabs_ = std::move(labels);

@@ -40,6 +40,11 @@ public:
     // history cannot be read or rewritten. False on such a failure.
     bool BuildTabs(const DateFilter& dates);
     bool Fill(const DateFilter& dates, int tab, bool purge);
+    // After lines were appended to the history, the last passes carried on over them only: the
+    // tab strip gains the new tabs at its end, the list its new rows in their places. False,
+    // with no message, when only a full pass can tell (see DocumentListModel::ExtendRows).
+    bool ExtendTabs(const DateFilter& dates);
+    bool ExtendRows(const DateFilter& dates, int tab);
 
     // The tab strip (tabs are rebuilt from the model's tabs).
     int SelectedTab() const;  // -1 when none is selected; 0 without a list
@@ -96,5 +101,7 @@ private:
         int image = -1;
         bool operator==(const TabLabel&) const = default;
     };
+    TabLabel LabelOf(size_t tab, bool withNames) const;
+    void InsertTab(size_t position, TabLabel& label);
     std::vector<TabLabel> shownTabs_;
 };

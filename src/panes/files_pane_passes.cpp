@@ -47,3 +47,37 @@ bool CDialogFiles::Fill(const DateFilter& dates, int tab, bool purge) {
     const ViewSettings view{settings.ReadFlag(Setting::ViewDuplicates), settings.ReadFlag(Setting::ViewDeleted)};
     return Report(model_.Fill(dates, tab, view, purge));
 }
+
+bool CDialogFiles::ExtendTabs(const DateFilter& dates) {
+    if (!::IsWindow(tabs_)) return false;
+    const size_t shown = tabTypes_.size();
+    // The strip must show the model's tabs as they were, or new ones cannot simply follow.
+    if (shownTabs_.size() != shown || TabCount() != static_cast<int>(shown)) return false;
+    const std::optional<size_t> added = model_.ExtendTabs(dates, SettingsStore().ReadFlag(Setting::ViewDeleted));
+    if (!added) return false;
+    const bool withNames = SettingsStore().ReadFlag(Setting::ViewTabText);
+    std::string extension;
+    for (size_t tab = shown; tab < shown + *added; ++tab) {
+        model_.TabExtension(static_cast<int>(tab), extension);
+        tabTypes_.push_back(images_.ForExtension(extension));
+        shownTabs_.push_back(LabelOf(tab, withNames));
+        InsertTab(tab, shownTabs_.back());
+    }
+    return true;
+}
+
+bool CDialogFiles::ExtendRows(const DateFilter& dates, int tab) {
+    const size_t before = model_.RowCount();
+    if (!::IsWindow(list_.hwnd()) || list_.RowCount() != static_cast<int>(before)) return false;
+    const SettingsStore settings;
+    const ViewSettings view{settings.ReadFlag(Setting::ViewDuplicates), settings.ReadFlag(Setting::ViewDeleted)};
+    const std::optional<std::vector<size_t>> added = model_.ExtendRows(dates, tab, view);
+    if (!added) return false;
+    if (added->empty()) return true;
+    if (before > 0) return list_.InsertVirtualRows(*added);
+    // The first rows: shown, and the first selected, as a fill would leave them.
+    list_.ShowRows();
+    list_.Select(0);
+    ShowOrHideTabStrip();
+    return true;
+}

@@ -12,6 +12,9 @@ namespace {
 // 1 January 1970 00:00 UTC, where a missing document's empty date cells sort.
 constexpr uint64_t kUnixEpochFileTime = 116'444'736'000'000'000ull;
 
+// Rows that appends can add before the list of rows has to move in memory.
+constexpr size_t kAppendedRowsRoom = 4096;
+
 }  // namespace
 
 DocumentListModel::DocumentListModel(LegacyDecoder legacy, CheckStatuses checkNow, DateFormats formats)
@@ -27,6 +30,7 @@ bool DocumentListModel::UpdateIndex() {
         nameRanks_.clear();
         folderRanks_.clear();
     }
+    KeepPassesOverKeptLines();
     return refresh != HistoryIndex::Refresh::Failed;
 }
 
@@ -40,6 +44,7 @@ DocumentExists DocumentListModel::ExistsQuery() {
 DocumentListModel::PassResult DocumentListModel::BuildTabs(const DateFilter& dates, bool showDeleted) {
     if (history_.Path().empty()) return PassResult::NoHistory;
     tabs_.clear();
+    tabPass_.lines.reset();
     if (!UpdateIndex()) return PassResult::ReadFailed;
     if (!showDeleted) {
         // The pass asks only until a type has a tab; asking for every document of these dates
@@ -53,6 +58,7 @@ DocumentListModel::PassResult DocumentListModel::BuildTabs(const DateFilter& dat
         // the first line it stands for, not the first spelling anywhere in the history.
         tabs_.push_back({tab.extension, std::string(ExtensionAsWritten(index_.Document(tab.document).path))});
     }
+    RememberTabPass(dates, showDeleted);
     return PassResult::Done;
 }
 
@@ -60,6 +66,8 @@ DocumentListModel::PassResult DocumentListModel::Fill(const DateFilter& dates, i
                                                       bool purge) {
     if (history_.Path().empty()) return PassResult::NoHistory;
     rows_.clear();
+    sortedBy_.reset();
+    rowPass_.lines.reset();
     if (!UpdateIndex()) return PassResult::ReadFailed;
     // A tab that no longer exists shows nothing rather than everything (and its rows are none
     // to purge).
@@ -67,7 +75,13 @@ DocumentListModel::PassResult DocumentListModel::Fill(const DateFilter& dates, i
     const uint32_t extension = tab < 0 ? kAllTypes : tabs_[static_cast<size_t>(tab)].extension;
     rows_ = SelectRows(index_, dates, extension, view, ExistsQuery());
     hidesDeleted_ = !view.showDeleted;
-    if (!purge) return PassResult::Done;
+    // Room for the rows of later appends: moving a million rows to new memory costs an append
+    // far more than placing its row.
+    rows_.reserve(rows_.size() + kAppendedRowsRoom);
+    if (!purge) {
+        RememberRowPass(dates, tab, view);
+        return PassResult::Done;
+    }
     const std::optional<std::string> kept = HistoryWithoutLines(history_, rows_);
     if (!kept) return PassResult::ReadFailed;
     return history_.Rewrite(*kept) ? PassResult::Done : PassResult::SaveFailed;
@@ -144,8 +158,21 @@ const std::vector<uint32_t>& DocumentListModel::TextRanks(int column) {
     return ranks;
 }
 
+uint64_t DocumentListModel::NumericSortKey(const HistoryIndex::Line& line, int column) {
+    if (column == kColumnAccessed) return static_cast<uint64_t>(static_cast<int64_t>(line.day) + (int64_t{1} << 40));
+    // A document not known yet sorts as a missing one until its answer comes.
+    const FileStatus* found = Status(line.document);
+    const FileStatus status = found ? *found : FileStatus{};
+    if (column == kColumnSize) return status.exists ? SizeInKilobytes(status.size) : 0;
+    if (!status.exists) return kUnixEpochFileTime;
+    return column == kColumnCreated ? status.created : status.modified;
+}
+
 void DocumentListModel::Sort(int column, bool ascending, std::vector<int>* newToOld) {
-    if (rows_.empty() || column < 0 || column >= kColumnCount) return;
+    if (column < 0 || column >= kColumnCount) return;
+    // Rows an append brings later go where this order puts them, even into an empty list.
+    sortedBy_ = SortOrder{column, ascending};
+    if (rows_.empty()) return;
     const auto& lines = index_.Lines();
     std::vector<int> order(rows_.size());
     for (size_t i = 0; i < order.size(); ++i) order[i] = static_cast<int>(i);
@@ -166,21 +193,7 @@ void DocumentListModel::Sort(int column, bool ascending, std::vector<int>* newTo
         order = std::move(sorted);
     } else {
         std::vector<uint64_t> keys(rows_.size());
-        for (size_t i = 0; i < rows_.size(); ++i) {
-            const HistoryIndex::Line& line = lines[rows_[i]];
-            if (column == kColumnAccessed) {
-                keys[i] = static_cast<uint64_t>(static_cast<int64_t>(line.day) + (int64_t{1} << 40));
-                continue;
-            }
-            // A document not known yet sorts as a missing one until its answer comes.
-            const FileStatus* found = Status(line.document);
-            const FileStatus status = found ? *found : FileStatus{};
-            if (column == kColumnSize) {
-                keys[i] = status.exists ? SizeInKilobytes(status.size) : 0;
-            } else {
-                keys[i] = !status.exists ? kUnixEpochFileTime : column == kColumnCreated ? status.created : status.modified;
-            }
-        }
+        for (size_t i = 0; i < rows_.size(); ++i) keys[i] = NumericSortKey(lines[rows_[i]], column);
         if (ascending) {
             std::stable_sort(order.begin(), order.end(), [&](int a, int b) { return keys[a] < keys[b]; });
         } else {
@@ -189,6 +202,6 @@ void DocumentListModel::Sort(int column, bool ascending, std::vector<int>* newTo
     }
     std::vector<uint32_t> sortedRows(rows_.size());
     for (size_t i = 0; i < order.size(); ++i) sortedRows[i] = rows_[static_cast<size_t>(order[i])];
-    rows_ = std::move(sortedRows);
+    std::copy(sortedRows.begin(), sortedRows.end(), rows_.begin());  // keeping the room for appends
     if (newToOld) *newToOld = std::move(order);
 }

@@ -5,6 +5,7 @@
 
 #include <cstdint>
 #include <functional>
+#include <optional>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -110,7 +111,56 @@ public:
     // changed their files. Rows do not change: the caller rebuilds the view.
     void RecheckNow(const std::vector<std::string>& paths);
 
+    // ---- After an append: the last passes extended over the new lines only ----
+    // (document_list_model_append.cpp)
+    //
+    // Each returns nothing, changing nothing, when only a full pass can say what is shown: the
+    // history was rewritten or could not be read, the last pass ran with other dates, tab or
+    // view settings, or was a purge. The result then equals a full pass over the whole history,
+    // as long as the documents' existence did not change.
+
+    // The tabs the new lines add at the end (their number), as BuildTabs would find them.
+    std::optional<size_t> ExtendTabs(const DateFilter& dates, bool showDeleted);
+    // The rows the new lines add, placed where the last Sort would put them (after the rows
+    // they compare equal to) or at the end when unsorted. Returns their positions, ascending.
+    std::optional<std::vector<size_t>> ExtendRows(const DateFilter& dates, int tab, const ViewSettings& view);
+
 private:
+    // What a pass ran with and how many lines of the index it covered, so that it can be
+    // carried on over appended lines; `lines` is cleared when those lines changed.
+    struct TabPass {
+        std::optional<size_t> lines;
+        DateFilter dates;
+        bool showDeleted = true;
+    };
+    struct RowPass {
+        std::optional<size_t> lines;
+        DateFilter dates;
+        uint32_t extension = kAllTypes;  // of the tab shown
+        ViewSettings view;
+        std::vector<bool> shown;  // identities shown, with duplicates hidden
+    };
+    struct SortOrder {
+        int column = 0;
+        bool ascending = true;
+    };
+    void RememberTabPass(const DateFilter& dates, bool showDeleted);
+    void RememberRowPass(const DateFilter& dates, int tab, const ViewSettings& view);
+    // Forgets the passes that covered lines an update did not keep.
+    void KeepPassesOverKeptLines();
+    // Learns at once the statuses not known yet of the documents of lines from `firstLine` on.
+    void LearnStatusesFrom(size_t firstLine);
+    bool RowLess(const SortOrder& order, uint32_t first, uint32_t second);
+    uint64_t NumericSortKey(const HistoryIndex::Line& line, int column);
+
+    TabPass tabPass_;
+    RowPass rowPass_;
+    std::optional<SortOrder> sortedBy_;  // of the rows now; none in history order
+    std::string foldedFirst_;  // scratch for comparing texts, kept to reuse its storage
+    std::string foldedSecond_;
+
+    // ---- end of the append block ----
+
     bool UpdateIndex();
     uint32_t RowDocument(size_t row) const { return index_.Lines()[rows_.at(row)].document; }
     // The document's status, or nothing while it is not known.

@@ -22,6 +22,7 @@ namespace {
 
 constexpr size_t kTailCheck = 64;             // bytes compared to notice an edited beginning
 constexpr size_t kBlock = size_t{4} << 20;    // read size: the file is never held whole
+constexpr uint64_t kShortLineBytes = 48;      // date, blank, a short path and line end
 
 fs::path PathFromUtf8(std::string_view text) {
     return fs::path(std::u8string(reinterpret_cast<const char8_t*>(text.data()), text.size()));
@@ -88,6 +89,7 @@ void HistoryIndex::Clear() {
     openLineStart_ = 0;
     openLineIndexed_ = false;
     hasOpenLine_ = false;
+    keptLines_ = 0;
 }
 
 std::string_view ExtensionAsWritten(std::string_view path) {
@@ -180,6 +182,10 @@ bool HistoryIndex::ReadRange(const std::string& path, uint64_t from, uint64_t to
     in.seekg(static_cast<std::streamoff>(from));
     std::string block;
     std::string carry;  // a line cut by the block boundary
+    // Room for the lines at a generous guess of their length: growing a list of a million lines
+    // step by step moves it to fresh memory again and again, and under Wine every first touch of
+    // a page costs more than the copy. Room never used is never touched.
+    if (from == 0) lines_.reserve(static_cast<size_t>(to / kShortLineBytes));
     uint64_t position = from;
     uint64_t lineStart = from;
     while (position < to) {
@@ -222,7 +228,10 @@ HistoryIndex::Refresh HistoryIndex::Update(const std::string& path) {
     const uint64_t size = state->size;
     const int64_t stamp = state->stamp;
 
-    if (readBytes_ > 0 && size == readBytes_ && stamp == readStamp_) return Refresh::Unchanged;
+    if (readBytes_ > 0 && size == readBytes_ && stamp == readStamp_) {
+        keptLines_ = lines_.size();
+        return Refresh::Unchanged;
+    }
 
     // Grown behind an unchanged beginning: read only from the first line not yet complete.
     std::string tail;
@@ -235,6 +244,7 @@ HistoryIndex::Refresh HistoryIndex::Update(const std::string& path) {
             if (openLineIndexed_) lines_.pop_back();
             from = openLineStart_;
         }
+        keptLines_ = lines_.size();
     } else {
         Clear();
         from = 0;

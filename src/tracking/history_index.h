@@ -43,6 +43,11 @@ public:
     // Forgets everything, so the next update reads the whole file.
     void Clear();
 
+    // How many lines, from the first, the last update left as they were: all after Unchanged,
+    // none after Rebuilt or Failed, and after Appended all but an unterminated last line that
+    // was read again.
+    size_t KeptLines() const { return keptLines_; }
+
     const std::vector<Line>& Lines() const { return lines_; }
     const HistoryDocument& Document(uint32_t id) const { return documents_[id]; }
     size_t DocumentCount() const { return documents_.size(); }
@@ -93,4 +98,5 @@ private:
     uint64_t openLineStart_ = 0;
     bool openLineIndexed_ = false;
     bool hasOpenLine_ = false;
+    size_t keptLines_ = 0;
 };

@@ -24,10 +24,17 @@ bool DateFilter::Passes(int32_t day) const {
 
 std::vector<uint32_t> SelectRows(const HistoryIndex& index, const DateFilter& dates, uint32_t extension,
                                  const ViewSettings& settings, const DocumentExists& exists) {
+    std::vector<bool> shown;
+    return SelectRowsFrom(index, 0, dates, extension, settings, exists, shown);
+}
+
+std::vector<uint32_t> SelectRowsFrom(const HistoryIndex& index, uint32_t firstLine, const DateFilter& dates,
+                                     uint32_t extension, const ViewSettings& settings, const DocumentExists& exists,
+                                     std::vector<bool>& shown) {
     std::vector<uint32_t> rows;
-    std::vector<bool> shown(settings.showDuplicates ? 0 : index.IdentityCount(), false);
+    if (!settings.showDuplicates && shown.size() < index.IdentityCount()) shown.resize(index.IdentityCount(), false);
     const auto& lines = index.Lines();
-    for (uint32_t i = 0; i < lines.size(); ++i) {
+    for (uint32_t i = firstLine; i < lines.size(); ++i) {
         const HistoryIndex::Line& line = lines[i];
         if (!dates.Passes(line.day)) continue;
         const HistoryDocument& document = index.Document(line.document);
@@ -44,9 +51,16 @@ std::vector<uint32_t> SelectRows(const HistoryIndex& index, const DateFilter& da
 
 std::vector<TabType> SelectTabs(const HistoryIndex& index, const DateFilter& dates, bool showDeleted,
                                 const DocumentExists& exists) {
-    std::vector<TabType> tabs;
     std::vector<bool> seen;
-    for (const HistoryIndex::Line& line : index.Lines()) {
+    return SelectTabsFrom(index, 0, dates, showDeleted, exists, seen);
+}
+
+std::vector<TabType> SelectTabsFrom(const HistoryIndex& index, uint32_t firstLine, const DateFilter& dates,
+                                    bool showDeleted, const DocumentExists& exists, std::vector<bool>& seen) {
+    std::vector<TabType> tabs;
+    const auto& lines = index.Lines();
+    for (uint32_t i = firstLine; i < lines.size(); ++i) {
+        const HistoryIndex::Line& line = lines[i];
         const uint32_t extension = index.Document(line.document).extension;
         if (extension == HistoryIndex::kNoExtension) continue;
         if (extension < seen.size() && seen[extension]) continue;

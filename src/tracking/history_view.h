@@ -24,11 +24,15 @@ struct DateFilter {
     int32_t first = 0;
     int32_t last = 0;
     std::vector<int32_t> days;  // sorted, for Kind::Days
+
+    friend bool operator==(const DateFilter&, const DateFilter&) = default;
 };
 
 struct ViewSettings {
     bool showDuplicates = true;  // a row per opening, not per document
     bool showDeleted = true;     // documents that no longer exist
+
+    friend bool operator==(const ViewSettings&, const ViewSettings&) = default;
 };
 
 // Whether a document of the index exists. Asked only when deleted documents are hidden, and
@@ -43,6 +47,13 @@ inline constexpr uint32_t kAllTypes = UINT32_MAX - 1;
 std::vector<uint32_t> SelectRows(const HistoryIndex& index, const DateFilter& dates, uint32_t extension,
                                  const ViewSettings& settings, const DocumentExists& exists);
 
+// The same pass gone on from `firstLine`, over lines appended after an earlier pass: the rows
+// those lines add, as a pass over the whole history would add them. With duplicates hidden,
+// `shown` (by identity) holds the documents the earlier rows show, and gains the new ones.
+std::vector<uint32_t> SelectRowsFrom(const HistoryIndex& index, uint32_t firstLine, const DateFilter& dates,
+                                     uint32_t extension, const ViewSettings& settings, const DocumentExists& exists,
+                                     std::vector<bool>& shown);
+
 // A type that gets a tab: its extension id and the document of the first line that passes the
 // tests, whose spelling of the extension the tab shows.
 struct TabType {
@@ -54,6 +65,11 @@ struct TabType {
 // and existence tests.
 std::vector<TabType> SelectTabs(const HistoryIndex& index, const DateFilter& dates, bool showDeleted,
                                  const DocumentExists& exists);
+
+// The tabs that lines from `firstLine` on add to an earlier pass's, at the end. `seen` (by
+// extension id) holds the types that have a tab, and gains the new ones.
+std::vector<TabType> SelectTabsFrom(const HistoryIndex& index, uint32_t firstLine, const DateFilter& dates,
+                                    bool showDeleted, const DocumentExists& exists, std::vector<bool>& seen);
 
 // The history without the shown lines: every other well-formed line in file order, each with
 // CR LF. `shown` holds indices into the well-formed lines, as SelectRows gives them.

@@ -228,6 +228,70 @@ bool SortListCtrl::SetVirtualRowCount(int count) {
     return ::SendMessageA(hwnd(), LVM_SETITEMCOUNT, static_cast<WPARAM>(count), 0) != 0;
 }
 
+bool SortListCtrl::InsertVirtualRows(std::span<const std::size_t> inserted) {
+    if (!IsOwnerData()) return false;
+    if (inserted.empty()) return true;
+    const int oldCount = RowCount();
+    const auto newCount = static_cast<std::size_t>(oldCount) + inserted.size();
+    if (inserted.back() >= newCount) return false;
+    const auto selectedCount = static_cast<int>(::SendMessageA(hwnd(), LVM_GETSELECTEDCOUNT, 0, 0));
+    const int top = static_cast<int>(::SendMessageA(hwnd(), LVM_GETTOPINDEX, 0, 0));
+    // Every row keeps being drawn where it was; only what moved is drawn again.
+    ::SendMessageA(hwnd(), LVM_SETITEMCOUNT, static_cast<WPARAM>(newCount), LVSICF_NOINVALIDATEALL | LVSICF_NOSCROLL);
+    CarrySelectionOverInsertions(inserted, selectedCount == oldCount);
+    // Wine scrolls a row that gets the focus into view; the page stays where the user left it.
+    const int topNow = static_cast<int>(::SendMessageA(hwnd(), LVM_GETTOPINDEX, 0, 0));
+    RECT row{};
+    row.left = LVIR_BOUNDS;
+    if (topNow != top && ::SendMessageA(hwnd(), LVM_GETITEMRECT, static_cast<WPARAM>(topNow), reinterpret_cast<LPARAM>(&row))) {
+        ::SendMessageA(hwnd(), LVM_SCROLL, 0, (top - topNow) * (row.bottom - row.top));
+    }
+    RepaintFromRow(static_cast<int>(inserted.front()));
+    return true;
+}
+
+// The list view keeps its states by index: rows from the first insertion on take them along.
+void SortListCtrl::CarrySelectionOverInsertions(std::span<const std::size_t> inserted, bool allSelected) {
+    const HWND list = hwnd();
+    const auto first = static_cast<int>(inserted.front());
+    const auto selectedCount = static_cast<int>(::SendMessageA(list, LVM_GETSELECTEDCOUNT, 0, 0));
+    if (selectedCount > 0 && allSelected) {
+        // Everything was selected: so is every old row now, and none of the new ones. Row by row
+        // past the old end only, as Wine selects a whole list row by row.
+        const int rows = RowCount();
+        for (int row = rows - static_cast<int>(inserted.size()); row < rows; ++row) SetRowState(list, row, LVIS_SELECTED, LVIS_SELECTED);
+        for (const std::size_t row : inserted) SetRowState(list, static_cast<int>(row), 0, LVIS_SELECTED);
+    } else if (selectedCount > 0) {
+        std::vector<int> moving = SelectedRowsOf(list);
+        moving.erase(moving.begin(), std::lower_bound(moving.begin(), moving.end(), first));
+        for (const int row : moving) SetRowState(list, row, 0, LVIS_SELECTED);
+        for (const int row : RowsAfterInsertions(moving, inserted)) SetRowState(list, row, LVIS_SELECTED, LVIS_SELECTED);
+    }
+    const int focused = static_cast<int>(::SendMessageA(list, LVM_GETNEXTITEM, static_cast<WPARAM>(-1), LVNI_FOCUSED));
+    if (focused >= first) {
+        const int old[] = {focused};
+        SetRowState(list, RowsAfterInsertions(old, inserted).front(), LVIS_FOCUSED, LVIS_FOCUSED);
+    }
+    const int mark = static_cast<int>(::SendMessageA(list, LVM_GETSELECTIONMARK, 0, 0));
+    if (mark >= first) {
+        const int old[] = {mark};
+        ::SendMessageA(list, LVM_SETSELECTIONMARK, 0, RowsAfterInsertions(old, inserted).front());
+    }
+}
+
+void SortListCtrl::RepaintFromRow(int row) {
+    RECT area{};
+    ::GetClientRect(hwnd(), &area);
+    const int top = static_cast<int>(::SendMessageA(hwnd(), LVM_GETTOPINDEX, 0, 0));
+    RECT bounds{};
+    bounds.left = LVIR_BOUNDS;
+    // Above the page every row shown has moved; below it nothing shown has.
+    if (row > top && ::SendMessageA(hwnd(), LVM_GETITEMRECT, static_cast<WPARAM>(row), reinterpret_cast<LPARAM>(&bounds))) {
+        area.top = std::max(area.top, bounds.top);
+    }
+    if (area.top < area.bottom) ::InvalidateRect(hwnd(), &area, FALSE);
+}
+
 SortState SortListCtrl::SortColumn() const {
     if (!sortable_) return {};
     const HWND header = IsAlive() ? Header() : nullptr;

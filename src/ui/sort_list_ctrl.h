@@ -5,6 +5,7 @@
 #include <windows.h>
 #include <commctrl.h>
 
+#include <span>
 #include <string>
 #include <vector>
 
@@ -46,6 +47,11 @@ public:
     bool AddColumn(const std::string& text, int width);
     // The number of rows of an owner-data list; its owner serves their texts.
     bool SetVirtualRowCount(int count);
+    // The owner of an owner-data list inserted rows at `inserted` (their positions afterwards,
+    // ascending). The list takes the new count without scrolling, keeps selection, focus and
+    // selection mark on their rows and repaints only from the first new row down. False for a
+    // list that is not owner data or positions beyond the new count.
+    bool InsertVirtualRows(std::span<const std::size_t> inserted);
 
     // The sorted column (-1 when none, when the list has no columns or is not sortable).
     SortState SortColumn() const;
@@ -112,6 +118,8 @@ private:
     void ClearSortMark(int column);
     void SortRows(int column, bool ascending);
     void CarrySelection(const std::vector<int>& newToOld);
+    void CarrySelectionOverInsertions(std::span<const std::size_t> inserted, bool allSelected);
+    void RepaintFromRow(int row);
     std::string CellText(int row, int column) const;
     static int CALLBACK CompareRows(LPARAM first, LPARAM second, LPARAM context);
 

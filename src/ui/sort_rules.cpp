@@ -90,3 +90,14 @@ std::vector<int> RowsAfterReorder(std::span<const int> oldRows, std::span<const 
     std::sort(moved.begin(), moved.end());
     return moved;
 }
+
+std::vector<int> RowsAfterInsertions(std::span<const int> oldRows, std::span<const std::size_t> inserted) {
+    std::vector<int> moved;
+    moved.reserve(oldRows.size());
+    std::size_t before = 0;  // new rows placed before the current old row
+    for (const int old : oldRows) {
+        while (before < inserted.size() && inserted[before] <= static_cast<std::size_t>(old) + before) ++before;
+        moved.push_back(old + static_cast<int>(before));
+    }
+    return moved;
+}

@@ -60,3 +60,7 @@ int ScrollTargetForRow(int row, int rowCount, int topRow, int rowsPerPage, bool 
 // removed) are dropped.
 // Sorted ascending.
 std::vector<int> RowsAfterReorder(std::span<const int> oldRows, std::span<const int> newToOld);
+
+// Carries rows across insertions: `inserted` are the positions the new rows hold afterwards,
+// ascending. Each row of `oldRows` (ascending) moves down by the new rows placed before it.
+std::vector<int> RowsAfterInsertions(std::span<const int> oldRows, std::span<const std::size_t> inserted);

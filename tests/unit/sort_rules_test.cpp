@@ -152,4 +152,25 @@ TEST(RowsAfterReorder, GivesEachOldRowItsNewPosition) {
     EXPECT_EQ(RowsAfterReorder(selectedBefore, kept), (std::vector<int>{1}));
 }
 
+TEST(RowsAfterInsertions, EachOldRowMovesDownByTheNewRowsBeforeIt) {
+    const struct {
+        const char* name;
+        std::vector<int> old;
+        std::vector<std::size_t> inserted;
+        std::vector<int> moved;
+    } cases[] = {
+        {"one new row in the middle", {0, 1, 2}, {1}, {0, 2, 3}},
+        {"a new first row moves all", {0, 4}, {0}, {1, 5}},
+        {"new rows side by side", {0, 1}, {0, 1}, {2, 3}},
+        {"after the last old row nothing moves", {0, 5}, {6, 9}, {0, 5}},
+        {"a new row where an old one was goes before it", {3}, {3}, {4}},
+        {"spread out", {1, 3, 7}, {0, 3, 6, 11}, {2, 5, 10}},
+        {"no new rows", {2, 8}, {}, {2, 8}},
+        {"no old rows", {}, {0, 1}, {}},
+    };
+    for (const auto& c : cases) {
+        EXPECT_EQ(RowsAfterInsertions(c.old, c.inserted), c.moved) << c.name;
+    }
+}
+
 }  // namespace

@@ -3,6 +3,7 @@
 #include "app/frame_application.h"
 
 #include <commctrl.h>
+#include <cstdio>
 #include <set>
 #include <gtest/gtest.h>
 #include <shlobj.h>
@@ -697,6 +698,84 @@ TEST_F(FrameTest, WhileHiddenARecordedOpeningIsWrittenAndShownWithTheWindow) {
     EXPECT_FALSE(frame_->ViewWaitsForShow());
     ASSERT_EQ(Rows(), 1);
     EXPECT_EQ(Cell(0, kColumnName), "opened while hidden.txt");
+}
+
+TEST_F(FrameTest, AnOpeningRecordedWhileShownJoinsTheSortedListInPlaceKeepingSelectionAndScroll) {
+    Store(Setting::ViewTypesAll, 1);
+    Store(Setting::FilterType, kAllDates);
+    std::string history;
+    char name[32];
+    for (int i = 0; i < 200; ++i) {
+        std::snprintf(name, sizeof name, "doc %03d.txt", 199 - i);  // the name sort reverses history order
+        history += Line(today_ - 1, Doc(name));
+    }
+    Open(history);
+    frame_->ShowMainWindow();
+    ASSERT_EQ(Rows(), 200);
+    ASSERT_EQ(Cell(0, kColumnName), "doc 000.txt");
+    RECT row{};
+    row.left = LVIR_BOUNDS;
+    ::SendMessageA(List(), LVM_GETITEMRECT, 0, reinterpret_cast<LPARAM>(&row));
+    ::SendMessageA(List(), LVM_SCROLL, 0, (row.bottom - row.top) * 100);
+    SelectRows({20, 150});
+    LVITEMA focus{};
+    focus.stateMask = focus.state = LVIS_FOCUSED;
+    ::SendMessageA(List(), LVM_SETITEMSTATE, 150, reinterpret_cast<LPARAM>(&focus));
+    const auto topRow = [&] { return static_cast<int>(::SendMessageA(List(), LVM_GETTOPINDEX, 0, 0)); };
+    const int top = topRow();
+    ASSERT_GT(top, 50);
+
+    // Recorded by the real watcher and scan: after "doc 120.txt", a new first row, and a row at
+    // the end of another type.
+    for (const char* opened : {"doc 120a.txt", "Cover.txt", "zz.rtf"}) {
+        ::SHAddToRecentDocs(SHARD_PATHA, Doc(opened).c_str());
+        ASSERT_TRUE(WaitUntil([&] { return ReadFile(HistoryPath()).find(opened) != std::string::npos; }, 10s)) << opened;
+    }
+    ASSERT_TRUE(WaitUntil([&] { return Rows() == 203; }, 10s));
+    EXPECT_EQ(Cell(0, kColumnName), "Cover.txt");
+    EXPECT_EQ(Cell(122, kColumnName), "doc 120a.txt");
+    EXPECT_EQ(Cell(202, kColumnName), "zz.rtf");
+    EXPECT_EQ(SelectedRows(), (std::vector<int>{21, 152})) << "the same documents stay selected";
+    EXPECT_EQ(Cell(152, kColumnName), "doc 150.txt");
+    EXPECT_EQ(::SendMessageA(List(), LVM_GETNEXTITEM, static_cast<WPARAM>(-1), LVNI_FOCUSED), 152);
+    EXPECT_EQ(topRow(), top) << "the view stays where it was";
+    EXPECT_EQ(frame_->FilesPane().TabCount(), 2) << "the new type's tab waits at the end";
+    EXPECT_EQ(StatusText(1), "Total: 203  ");
+
+    // What a rebuild shows, apart from where the selection goes.
+    const std::vector<std::string> extended = [&] {
+        std::vector<std::string> names;
+        for (int i = 0; i < Rows(); ++i) names.push_back(Cell(i, kColumnName));
+        return names;
+    }();
+    frame_->RebuildView();
+    ASSERT_EQ(Rows(), 203);
+    for (int i = 0; i < Rows(); ++i) ASSERT_EQ(Cell(i, kColumnName), extended[static_cast<size_t>(i)]) << i;
+}
+
+TEST_F(FrameTest, AnAppendedLineOfANewTypeAddsItsTabAtTheEndAndTheShownTabStays) {
+    Store(Setting::FilterType, kAllDates);
+    Open(Line(today_, Doc("a.txt")) + Line(today_, Doc("b.pdf")));
+    frame_->ShowMainWindow();
+    ASSERT_EQ(frame_->FilesPane().TabCount(), 2);
+    frame_->FilesPane().SelectTab(1);
+    frame_->FillList(1);
+    ASSERT_EQ(Rows(), 1);
+
+    ASSERT_TRUE(model_.History().Append(Line(today_, Doc("c.rtf")) + Line(today_, Doc("d.PDF"))));
+    frame_->OnHistoryAppended();
+    EXPECT_EQ(frame_->FilesPane().TabCount(), 3);
+    EXPECT_EQ(SelectedTab(), 1);
+    ASSERT_EQ(Rows(), 2);
+    EXPECT_EQ(Cell(0, kColumnName), "b.pdf");
+    EXPECT_EQ(Cell(1, kColumnName), "d.PDF");
+    EXPECT_EQ(SelectedRows(), std::vector<int>{0});
+
+    // Another filter than the last pass's: the whole view is rebuilt.
+    Store(Setting::ViewDuplicates, 0);
+    ASSERT_TRUE(model_.History().Append(Line(today_, Doc("b.pdf"))));
+    frame_->OnHistoryAppended();
+    EXPECT_EQ(Rows(), 2) << "the document shown already adds no row once duplicates are hidden";
 }
 
 TEST_F(FrameTest, TheFocusGoesToTheList) {

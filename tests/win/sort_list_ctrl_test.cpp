@@ -437,6 +437,15 @@ public:
         SetVirtualRowCount(rows);
     }
     const std::string& NameAt(int row) const { return names[static_cast<std::size_t>(order[static_cast<std::size_t>(row)])]; }
+    // New rows named "new N" at `positions`, their places afterwards (ascending), as an owner
+    // that merged them in tells the list.
+    bool Insert(const std::vector<std::size_t>& positions) {
+        for (const std::size_t position : positions) {
+            order.insert(order.begin() + static_cast<std::ptrdiff_t>(position), static_cast<int>(names.size()));
+            names.push_back("new " + std::to_string(position));
+        }
+        return InsertVirtualRows(positions);
+    }
 
 protected:
     bool SortOwnerData(int column, bool ascending, std::vector<int>& newToOld) override {
@@ -572,6 +581,79 @@ TEST_F(VirtualListTest, AnOwnerThatTellsNoOrderLeavesTheSelectionByPosition) {
     EXPECT_EQ(list.sortCalls, 1);
 }
 
+TEST_F(VirtualListTest, InsertedRowsTakeTheirPlacesAndOnlyWhatMovedIsPainted) {
+    constexpr int kRows = 1000000;
+    list.Fill(kRows);
+    ASSERT_TRUE(list.Select(500010, true, true, true));
+    LVITEMA also{};
+    also.stateMask = also.state = LVIS_SELECTED;
+    ::SendMessageA(list.hwnd(), LVM_SETITEMSTATE, 100, reinterpret_cast<LPARAM>(&also));
+    const std::string focusedName = list.NameAt(500010);
+    const std::string otherName = list.NameAt(100);
+    const int top = TopIndex(list.hwnd());
+    ASSERT_GT(top, 400000);
+    ::UpdateWindow(list.hwnd());
+
+    // Inside the page: painted from the new row down, nothing above it.
+    const auto inPage = static_cast<std::size_t>(top + 3);
+    ASSERT_TRUE(list.Insert({inPage}));
+    EXPECT_EQ(list.RowCount(), kRows + 1);
+    EXPECT_EQ(TopIndex(list.hwnd()), top);
+    RECT newRow{};
+    newRow.left = LVIR_BOUNDS;
+    ::SendMessageA(list.hwnd(), LVM_GETITEMRECT, inPage, reinterpret_cast<LPARAM>(&newRow));
+    RECT client{}, update{};
+    ::GetClientRect(list.hwnd(), &client);
+    ASSERT_TRUE(::GetUpdateRect(list.hwnd(), &update, FALSE));
+    EXPECT_GE(update.top, newRow.top);
+    EXPECT_EQ(update.bottom, client.bottom);
+    EXPECT_EQ(Cell(list.hwnd(), static_cast<int>(inPage), 0), "new " + std::to_string(inPage));
+    ::UpdateWindow(list.hwnd());
+
+    // Far below the page: nothing shown moves, nothing is painted.
+    ASSERT_TRUE(list.Insert({900000}));
+    EXPECT_FALSE(::GetUpdateRect(list.hwnd(), &update, FALSE));
+
+    // Above the page and between the selected rows: they keep their documents, focus and
+    // selection mark included, and the view its place.
+    ASSERT_TRUE(list.Insert({0, 200}));
+    EXPECT_EQ(TopIndex(list.hwnd()), top);
+    EXPECT_TRUE(::GetUpdateRect(list.hwnd(), &update, FALSE));
+    std::vector<std::string> selected;
+    for (const int row : list.SelectedRows()) selected.push_back(list.NameAt(row));
+    EXPECT_EQ(selected, (std::vector<std::string>{otherName, focusedName}));
+    const auto focused = static_cast<int>(::SendMessageA(list.hwnd(), LVM_GETNEXTITEM, static_cast<WPARAM>(-1), LVNI_FOCUSED));
+    ASSERT_GE(focused, 0);
+    EXPECT_EQ(list.NameAt(focused), focusedName);
+    EXPECT_EQ(list.NameAt(static_cast<int>(::SendMessageA(list.hwnd(), LVM_GETSELECTIONMARK, 0, 0))), focusedName);
+
+    // A focused last row of the page pushed below it: the page still stays.
+    const int last = TopIndex(list.hwnd()) + PerPage(list.hwnd()) - 1;
+    ASSERT_TRUE(list.Select(last, true, false, false));
+    const std::string lastName = list.NameAt(last);
+    ASSERT_TRUE(list.Insert({static_cast<std::size_t>(last)}));
+    EXPECT_EQ(TopIndex(list.hwnd()), top);
+    EXPECT_EQ(list.NameAt(list.SelectedIndex()), lastName);
+
+    // Positions beyond the new end are refused, changing nothing.
+    EXPECT_FALSE(list.InsertVirtualRows(std::vector<std::size_t>{static_cast<std::size_t>(kRows) + 10}));
+    EXPECT_EQ(list.RowCount(), kRows + 5);
+}
+
+TEST_F(VirtualListTest, WithEveryRowSelectedTheOldRowsStaySelectedAndTheNewOnesNot) {
+    // Selecting everything takes Wine a while per row (see above): fewer rows.
+    constexpr int kRows = 20000;
+    list.Fill(kRows);
+    ASSERT_TRUE(list.SelectAll(true));
+    ASSERT_TRUE(list.Insert({0, 10000, kRows + 2}));
+    EXPECT_EQ(::SendMessageA(list.hwnd(), LVM_GETSELECTEDCOUNT, 0, 0), kRows);
+    EXPECT_FALSE(list.IsSelected(0));
+    EXPECT_FALSE(list.IsSelected(10000));
+    EXPECT_FALSE(list.IsSelected(kRows + 2));
+    EXPECT_TRUE(list.IsSelected(1));
+    EXPECT_TRUE(list.IsSelected(kRows + 1));
+}
+
 TEST(VirtualListDefault, WithoutAnOwnerSortNothingIsSortedButTheHeaderIsMarked) {
     CTestParent parent;
     ASSERT_TRUE(parent.Make());
@@ -582,6 +664,14 @@ TEST(VirtualListDefault, WithoutAnOwnerSortNothingIsSortedButTheHeaderIsMarked) 
     ASSERT_TRUE(list.SetVirtualRowCount(10));
     EXPECT_FALSE(list.Sort(0, true));
     EXPECT_EQ(list.SortColumn(), (SortState{0, true}));
+}
+
+TEST(OrdinaryList, TakesNoInsertionsMeantForAnOwnerDataList) {
+    CTestParent parent;
+    ASSERT_TRUE(parent.Make());
+    SortListCtrl list;
+    ASSERT_TRUE(list.Setup(parent.hwnd(), IDI_SORT_ASCENDING, IDI_SORT_DESCENDING, kListId));
+    EXPECT_FALSE(list.InsertVirtualRows(std::vector<std::size_t>{0}));
 }
 
 }  // namespace
