@@ -43,6 +43,9 @@ void CFrameApplication::OnStatusTick() {
         if (CFilesListCtrl* list = ListControl()) ::InvalidateRect(list->hwnd(), nullptr, FALSE);
     }
     if (ticksSinceDoubt_ % kDropEveryTicks == 0) DropVanishedRows();
+    // The popup read a history that was replaced meanwhile: the rows shown named its old lines.
+    CFilesListCtrl* list = ListControl();
+    if (list != nullptr && static_cast<size_t>(list->RowCount()) != model_.RowCount()) RebuildView();
     AskForStatuses();
     UpdateCaptionAndStatus();
 }

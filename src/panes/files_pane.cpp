@@ -107,6 +107,7 @@ bool CDialogFiles::GetSelectedDocuments(std::vector<std::string>& paths, bool in
     if (!::IsWindow(list_.hwnd())) return false;
     std::unordered_set<std::string> seen;
     for (int row : list_.SelectedRows()) {
+        if (static_cast<size_t>(row) >= model_.RowCount()) break;  // the history was replaced under the list
         std::string path = model_.RowPath(static_cast<size_t>(row));
         if (!seen.insert(FoldCase(path)).second) continue;
         if (!includeMissing && !FileExists(path)) continue;
@@ -121,6 +122,7 @@ CDialogFiles::DocumentCounts CDialogFiles::CountSelectedDocuments() const {
     std::vector<bool> seen(model_.IdentityCount(), false);
     for (int row : list_.SelectedRows()) {
         const auto at = static_cast<size_t>(row);
+        if (at >= model_.RowCount()) break;  // the history was replaced under the list
         const uint32_t identity = model_.RowIdentity(at);
         if (seen[identity]) continue;
         seen[identity] = true;

@@ -25,8 +25,10 @@ bool DocumentListModel::Attach(std::string_view programPath) { return history_.L
 bool DocumentListModel::UpdateIndex() {
     const HistoryIndex::Refresh refresh = index_.Update(history_.Path());
     if (refresh == HistoryIndex::Refresh::Rebuilt || refresh == HistoryIndex::Refresh::Failed) {
-        // Document numbers start afresh: nothing known under the old ones still applies.
+        // Document and line numbers start afresh: nothing known under the old ones still applies,
+        // and rows would point into lines that are gone.
         statuses_.ForgetAll();
+        rows_.clear();
         nameRanks_.clear();
         folderRanks_.clear();
     }

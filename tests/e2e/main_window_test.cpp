@@ -6,9 +6,12 @@
 #include <commctrl.h>
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <chrono>
 #include <cstdio>
+#include <string>
 #include <thread>
+#include <utility>
 
 #include "kestrum_process.h"
 #include "remote_controls.h"
@@ -91,6 +94,65 @@ TEST_F(MainWindow, OpenedDocumentsAppearInTheirTypesTabWithTheirCells) {
     EXPECT_EQ(remote.ListCell(list, 1, 0), "Quarterly report.txt");
     EXPECT_TRUE(WaitUntil([&] { return remote.StatusText(status, 1) == "Total: 2  "; }, 3s))
         << remote.StatusText(status, 1);
+    EXPECT_TRUE(kestrum.ExitWithin(2s));
+}
+
+TEST_F(MainWindow, AHistoryOfMostlyGoneDocumentsKeepsTheWindowAnsweringWhileTheyAreChecked) {
+    // 200,000 lines over 40,000 documents: one in a hundred exists, four more are missing from
+    // its folder, the rest lie in folders that are gone. Deleted documents are hidden, every
+    // type and every date listed together, each document once.
+    constexpr int kLines = 200000, kDocuments = 40000;
+    auto path = [&](int document) {
+        const int within = document % 100;
+        const std::string name = "file " + std::to_string(document) + (document % 2 ? ".txt" : ".pdf");
+        if (within < 5) return documents_.Path() + "kept " + std::to_string(document / 100) + "\\" + name;
+        return documents_.Path() + "gone " + std::to_string(document / 50) + "\\" + name;
+    };
+    for (int document = 0; document < kDocuments; document += 100) {
+        ::CreateDirectoryA((documents_.Path() + "kept " + std::to_string(document / 100)).c_str(), nullptr);
+        ASSERT_TRUE(WriteFile(path(document), "x"));
+    }
+    std::string history;
+    const int32_t today = TodayDayNumber();
+    for (int line = 0; line < kLines; ++line) {
+        const int32_t day = today - 1000 + static_cast<int32_t>(static_cast<int64_t>(line) * 1000 / kLines);
+        history += std::to_string(day) + ".500000 " + path(static_cast<int>((static_cast<int64_t>(line) * 7919) % kDocuments)) + "\r\n";
+    }
+    ASSERT_TRUE(WriteFile(program_.Path() + "Kestrum.dat", history));
+    for (const auto& [name, value] : {std::pair{"Minimized", 0}, {"ViewDeleted", 0}, {"ViewTypesAll", 1},
+                                      {"ViewDuplicates", 0}, {"FilterType", 0}}) {
+        const DWORD data = static_cast<DWORD>(value);
+        ::RegSetKeyValueA(HKEY_CURRENT_USER, "Software\\Quillon Works\\Kestrum", name, REG_DWORD, &data, sizeof data);
+    }
+
+    KestrumProcess kestrum(kestrumExe, program_.Path());
+    ASSERT_TRUE(kestrum.Started());
+    const HWND frame = kestrum.Window();
+    ASSERT_TRUE(frame);
+    const HWND list = FindDescendant(frame, kListId);
+    const HWND status = FindDescendant(frame, kStatusBarId);
+    ASSERT_TRUE(list && status);
+    RemoteControls remote(frame);
+
+    // The window is asked something every few milliseconds until every document is known.
+    constexpr int kExisting = kDocuments / 100;
+    double longest = 0;
+    const bool settled = WaitUntil(
+        [&] {
+            const auto asked = std::chrono::steady_clock::now();
+            DWORD_PTR answer = 0;
+            ::SendMessageTimeoutA(frame, WM_NULL, 0, 0, SMTO_NORMAL, 10000, &answer);
+            longest = std::max(longest, std::chrono::duration<double, std::milli>(std::chrono::steady_clock::now() - asked).count());
+            return Rows(list) == kExisting && remote.StatusText(status, 3) == "Help - F1";
+        },
+        60s);
+    std::printf("[ FIGURE   ] longest wait for the window while %d documents were checked: %.0f ms (goal 100 ms)\n",
+                kDocuments, longest);
+    ASSERT_TRUE(settled) << Rows(list) << " rows, " << remote.StatusText(status, 3);
+    EXPECT_LT(longest, 2000) << "the window stopped answering while statuses arrived";
+
+    ASSERT_EQ(RunAndWait(openDocumentsExe, {Document("Fresh.txt", 10)}), 0);
+    EXPECT_TRUE(WaitUntil([&] { return Rows(list) == kExisting + 1; }, 10s)) << Rows(list);
     EXPECT_TRUE(kestrum.ExitWithin(2s));
 }
 

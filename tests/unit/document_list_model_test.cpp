@@ -294,6 +294,15 @@ TEST_F(DocumentListModelTest, ACommandsDocumentsAreCheckedAtOnceInAnySpelling) {
     EXPECT_EQ(asked_.count("C:\\never-recorded.txt"), 0u);
 }
 
+TEST_F(DocumentListModelTest, AHistoryReplacedUnderTheRowsLeavesNoRowPointingIntoItsOldLines) {
+    History(Line(45000, "C:\\a.txt") + Line(45001, "C:\\b.txt") + Line(45002, "C:\\c.txt"));
+    ASSERT_EQ(model_.Fill(DateFilter::All(), -1, {}, false), Result::Done);
+    ASSERT_EQ(model_.RowCount(), 3u);
+    History(Line(45003, "C:\\d.txt"));
+    model_.RecentDocuments(45000, 45003);  // the popup reads the new history
+    EXPECT_EQ(model_.RowCount(), 0u);
+}
+
 TEST_F(DocumentListModelTest, RecentDocumentsLearnTheirStatusesAtOnce) {
     files_["C:\\new.txt"] = {true, 1, 1, 1};
     files_["C:\\old.txt"] = {true, 1, 1, 1};
