@@ -162,6 +162,11 @@ private:
     void OnRecentChanged();
     LRESULT OnTrayNotify(const RawMessageArgs<WM_TRAY_NOTIFY>& args);
     LRESULT OnShowHelpTopic(const RawMessageArgs<WM_SHOW_HELP_TOPIC>& args);
+    // The window moved to a display of another DPI: takes the suggested rectangle and draws
+    // icons, tool bar, rows and menus for that DPI.
+    LRESULT OnDpiChanged(const RawMessageArgs<WM_DPICHANGED>& args);
+    // The window's and the tray's icons at the small and large icon sizes of `dpi`.
+    void LoadFrameIcons(int dpi);
 
     static constexpr UINT_PTR kTrayRetryTimer = 7;  // runs only while the shell refuses the icon
     bool CreatePopup();
@@ -221,7 +226,8 @@ private:
     UniqueWindow toolTips_;
     OwnerDrawMenu mainMenu_;
     OwnerDrawMenu trayMenu_;
-    UniqueIcon icon_;
+    UniqueIcon icon_;     // small: caption and notification area
+    UniqueIcon bigIcon_;  // task switcher
     ThemeApi theme_;
     int statusWidths_[kStatusPanes] = {};
     std::string statusTexts_[kStatusPanes];  // as set, so that only changed panes are set again

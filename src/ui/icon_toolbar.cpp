@@ -5,6 +5,7 @@
 
 #include <algorithm>
 
+#include "framework/display_dpi.h"
 #include "framework/wide_text.h"
 #include "ui/grey_pattern.h"
 #include "ui/offscreen_canvas.h"
@@ -61,7 +62,8 @@ bool IconToolBar::Create(HWND parent, UINT controlId, std::span<const ToolBarBut
         return false;
     }
     ::SendMessageA(toolbar, TB_BUTTONSTRUCTSIZE, sizeof(TBBUTTON), 0);
-    ::SendMessageA(toolbar, TB_SETINDENT, kIndent, 0);
+    designPadding_ = static_cast<DWORD>(::SendMessageA(toolbar, TB_GETPADDING, 0, 0));
+    ::SendMessageA(toolbar, TB_SETINDENT, ScaleForWindow(toolbar, kIndent), 0);
     buttons_.assign(buttons.begin(), buttons.end());
     return RebuildButtons();
 }
@@ -118,7 +120,11 @@ bool IconToolBar::SetIconSize(int size, int stripBitmapId) {
     const std::vector<BYTE> states = TakeButtonsOut(hwnd());
     const bool imagesMade = MakeSizingImages(size, stripBitmapId);
     ::SendMessageA(hwnd(), TB_SETBITMAPSIZE, 0, MAKELPARAM(size, size));
-    ::SendMessageA(hwnd(), TB_SETINDENT, kIndent, 0);
+    // The control pads its buttons by fixed pixels whatever the display's scale.
+    const int dpi = DpiOfWindow(hwnd());
+    ::SendMessageA(hwnd(), TB_SETPADDING, 0,
+                   MAKELPARAM(ScaleToDpi(LOWORD(designPadding_), dpi), ScaleToDpi(HIWORD(designPadding_), dpi)));
+    ::SendMessageA(hwnd(), TB_SETINDENT, ScaleToDpi(kIndent, dpi), 0);
     return AddButtons(states) && imagesMade;
 }
 
