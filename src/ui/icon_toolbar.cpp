@@ -73,10 +73,13 @@ bool IconToolBar::RebuildButtons() { return AddButtons(TakeButtonsOut(hwnd())); 
 bool IconToolBar::AddButtons(const std::vector<BYTE>& states) {
     const HWND toolbar = hwnd();
     // Back to the smallest buttons the icons allow: a control that once measured a label keeps
-    // its buttons that high otherwise.
-    const auto padding = static_cast<DWORD>(::SendMessageA(toolbar, TB_GETPADDING, 0, 0));
+    // its buttons that high otherwise. The control pads by fixed pixels whatever the DPI (and
+    // takes no padding wider than an edge): the margin around the icon is given as part of the
+    // button size instead, scaled like the icon.
+    const int dpi = DpiOfWindow(toolbar);
     const int size = std::max(IconSize(), 1);
-    ::SendMessageA(toolbar, TB_SETBUTTONSIZE, 0, MAKELPARAM(size + LOWORD(padding), size + HIWORD(padding)));
+    ::SendMessageA(toolbar, TB_SETBUTTONSIZE, 0,
+                   MAKELPARAM(size + ScaleToDpi(LOWORD(designPadding_), dpi), size + ScaleToDpi(HIWORD(designPadding_), dpi)));
     std::vector<TBBUTTON> added;
     // The control copies the label texts; they only have to live through the call.
     std::vector<std::string> labels(buttons_.size());
@@ -120,11 +123,7 @@ bool IconToolBar::SetIconSize(int size, int stripBitmapId) {
     const std::vector<BYTE> states = TakeButtonsOut(hwnd());
     const bool imagesMade = MakeSizingImages(size, stripBitmapId);
     ::SendMessageA(hwnd(), TB_SETBITMAPSIZE, 0, MAKELPARAM(size, size));
-    // The control pads its buttons by fixed pixels whatever the display's scale.
-    const int dpi = DpiOfWindow(hwnd());
-    ::SendMessageA(hwnd(), TB_SETPADDING, 0,
-                   MAKELPARAM(ScaleToDpi(LOWORD(designPadding_), dpi), ScaleToDpi(HIWORD(designPadding_), dpi)));
-    ::SendMessageA(hwnd(), TB_SETINDENT, ScaleToDpi(kIndent, dpi), 0);
+    ::SendMessageA(hwnd(), TB_SETINDENT, ScaleForWindow(hwnd(), kIndent), 0);
     return AddButtons(states) && imagesMade;
 }
 
