@@ -1,6 +1,7 @@
 // The main window at 96 and 144 dpi: tool bar buttons, list rows and their icons, the tray icon
 // and the recent-documents popup measured from a real main window, which must come out half as
-// large again at 144 dpi, and a shown window that stays inside the work area.
+// large again at 144 dpi, and a shown window that stays inside the work area; and the move to a
+// display of another DPI.
 //
 // The system DPI is read once per process, from HKCU\Control Panel\Desktop\LogPixels: each DPI
 // is measured by this program started again with --measure after the value was written.
@@ -61,13 +62,19 @@ int RowHeight(HWND list) {
 // The figures of a real main window in this process, at whatever DPI the process runs at, as
 // "name value" lines. The history beside the program (written by the parent) has one document
 // opened today.
-std::map<std::string, int> MeasureMainWindow() {
-    std::map<std::string, int> figures;
+// A real main window of this process on the history beside the program, not yet created.
+struct MainWindow {
     ComInit com;
     UiLanguage language;
-    CurrentLanguageScope languageScope(language);
+    CurrentLanguageScope languageScope{language};
     DocumentListModel model = MakeSystemDocumentListModel();
-    CFrameApplication frame(model);
+    CFrameApplication frame{model};
+};
+
+std::map<std::string, int> MeasureMainWindow() {
+    std::map<std::string, int> figures;
+    MainWindow main;
+    CFrameApplication& frame = main.frame;
     if (!frame.CreateFrame()) return figures;
     frame.ShowMainWindow();
     PumpPendingMessages();
@@ -172,6 +179,43 @@ TEST_P(DisplayScaleFigures, GrowWithTheDpi) {
         std::printf("%-24s %4d at 96 dpi %4d at %lu\n", name, base.at(name), scaled.at(name), dpi);
     }
     EXPECT_EQ(scaled.at("window.inside.work.area"), 1);
+}
+
+// The move to a display of 144 dpi, told by message in a process of 96: the window takes the
+// suggested rectangle, and rows, tray and popup get icons of that DPI's small-icon size with
+// every row keeping its picture.
+TEST_F(DisplayScaleTest, ADpiChangeTakesTheSuggestedPlaceAndRedrawsTheIcons) {
+    MainWindow main;
+    ASSERT_TRUE(main.frame.CreateFrame());
+    main.frame.ShowMainWindow();
+    PumpPendingMessages();
+    const HWND list = main.frame.FilesPane().ListControl()->hwnd();
+    const HIMAGELIST images = ListView_GetImageList(list, LVSIL_SMALL);
+    const int imageCount = ::ImageList_GetImageCount(images);
+    LVITEMA row{};
+    row.mask = LVIF_IMAGE;
+    ASSERT_TRUE(ListView_GetItem(list, &row));
+    const int rowImage = row.iImage;
+    ASSERT_EQ(ImageListIconSize(images), 16);
+
+    RECT suggested{40, 30, 40 + 900, 30 + 700};
+    ::SendMessageA(main.frame.hwnd(), WM_DPICHANGED, MAKEWPARAM(144, 144), reinterpret_cast<LPARAM>(&suggested));
+    PumpPendingMessages();
+
+    RECT placed{};
+    ::GetWindowRect(main.frame.hwnd(), &placed);
+    EXPECT_TRUE(::EqualRect(&placed, &suggested));
+    EXPECT_EQ(ListView_GetImageList(list, LVSIL_SMALL), images);
+    EXPECT_EQ(ImageListIconSize(images), 24);
+    EXPECT_EQ(::ImageList_GetImageCount(images), imageCount);
+    ASSERT_TRUE(ListView_GetItem(list, &row));
+    EXPECT_EQ(row.iImage, rowImage);
+    EXPECT_GE(RowHeight(list), 24);
+    EXPECT_TRUE(main.frame.Tray().IsAdded());
+    EXPECT_EQ(IconWidth(main.frame.Tray().Record().hIcon), 24);
+    ASSERT_NE(main.frame.Popup(), nullptr);
+    EXPECT_EQ(ImageListIconSize(ListView_GetImageList(main.frame.Popup()->List(), LVSIL_SMALL)), 24);
+    ::DestroyWindow(main.frame.hwnd());
 }
 
 INSTANTIATE_TEST_SUITE_P(Dpis, DisplayScaleFigures, testing::Values(Scale{96}, Scale{144}),
