@@ -8,6 +8,7 @@
 
 #include <map>
 
+#include "framework/com_ptr.h"
 #include "framework/dpi_scale.h"
 #include "framework/proc_address.h"
 
@@ -23,8 +24,11 @@ HIMAGELIST SystemImagesFor(int size) {
     const int sizes[] = {small, large, 48};
     const int chosen = IconSizeToLoad(size, sizes);
     const int which = chosen == small ? SHIL_SMALL : chosen == large ? SHIL_LARGE : SHIL_EXTRALARGE;
-    void* list = nullptr;
-    if (getImageList != nullptr && SUCCEEDED(getImageList(which, __uuidof(IImageList), &list))) return static_cast<HIMAGELIST>(list);
+    // The shell's lists live as long as the process: one reference to each is kept for the run.
+    static ComPtr<IImageList> lists[SHIL_EXTRALARGE + 1];
+    ComPtr<IImageList>& list = lists[which];
+    if (!list && getImageList != nullptr) getImageList(which, __uuidof(IImageList), list.put_void());
+    if (list) return reinterpret_cast<HIMAGELIST>(list.get());
     SHFILEINFOA info{};
     return reinterpret_cast<HIMAGELIST>(::SHGetFileInfoA("notfound", FILE_ATTRIBUTE_NORMAL, &info, sizeof info,
                                                          SHGFI_USEFILEATTRIBUTES | SHGFI_SYSICONINDEX | SHGFI_SMALLICON));
