@@ -145,7 +145,8 @@ bool CFrameApplication::CreateFrame() {
 }
 
 LRESULT CFrameApplication::OnCreate(const CreateArgs&) {
-    LoadFrameIcons(DpiOfWindow(hwnd()));
+    dpi_ = DpiOfWindow(hwnd());
+    LoadFrameIcons(dpi_);
     ::SetMenu(hwnd(), nullptr);  // the owner-drawn main menu comes with the language
 
     if (!CreateStatusBar()) return -1;

@@ -14,6 +14,7 @@
 #include "app/tray_icon.h"
 #include "settings/settings_table.h"
 #include "panes/filter_pane.h"
+#include "framework/dpi_scale.h"
 #include "framework/frame_window.h"
 #include "framework/message_args.h"
 #include "framework/private_messages.h"
@@ -222,6 +223,7 @@ private:
     std::unique_ptr<IconToolBar> toolBar_;
     CDialogMain filter_;
     int filterPaneWidth_ = 0;
+    int dpi_ = kDesignDpi;  // the DPI icons, bars and widths were last made for
     CDialogFiles files_;
     UniqueWindow toolTips_;
     OwnerDrawMenu mainMenu_;

@@ -2,6 +2,8 @@
 // move to a display of another DPI (new size, icons, tool bar, rows and menus).
 #include "app/frame_application.h"
 
+#include <commctrl.h>
+
 #include "framework/display_dpi.h"
 #include "resource.h"
 
@@ -38,6 +40,15 @@ LRESULT CFrameApplication::OnDpiChanged(const RawMessageArgs<WM_DPICHANGED>& arg
         AddTrayIcon();
     }
     files_.ApplyDpi(dpi);
+    // Widths in pixels that the user may have set keep their physical size.
+    filterPaneWidth_ = RescaleDpi(filterPaneWidth_, dpi_, dpi);
+    if (CFilesListCtrl* list = files_.ListControl()) {
+        const auto columns = static_cast<int>(::SendMessageA(ListView_GetHeader(list->hwnd()), HDM_GETITEMCOUNT, 0, 0));
+        for (int column = 0; column < columns; ++column) {
+            ListView_SetColumnWidth(list->hwnd(), column, RescaleDpi(list->ColumnWidth(column), dpi_, dpi));
+        }
+    }
+    dpi_ = dpi;
     CreateToolBar(Stored(Setting::ViewLarge));
     // Menus measure their items once, when first shown: made anew, they measure at this DPI.
     ApplyLanguage(false);

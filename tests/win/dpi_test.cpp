@@ -197,6 +197,9 @@ TEST_F(DisplayScaleTest, ADpiChangeTakesTheSuggestedPlaceAndRedrawsTheIcons) {
     ASSERT_TRUE(ListView_GetItem(list, &row));
     const int rowImage = row.iImage;
     ASSERT_EQ(ImageListIconSize(images), 16);
+    const int nameWidth = ListView_GetColumnWidth(list, 0);
+    RECT filter{};
+    ::GetWindowRect(::GetDlgItem(main.frame.hwnd(), IDW_FILTER_PANE), &filter);
 
     RECT suggested{40, 30, 40 + 900, 30 + 700};
     ::SendMessageA(main.frame.hwnd(), WM_DPICHANGED, MAKEWPARAM(144, 144), reinterpret_cast<LPARAM>(&suggested));
@@ -211,6 +214,11 @@ TEST_F(DisplayScaleTest, ADpiChangeTakesTheSuggestedPlaceAndRedrawsTheIcons) {
     ASSERT_TRUE(ListView_GetItem(list, &row));
     EXPECT_EQ(row.iImage, rowImage);
     EXPECT_GE(RowHeight(list), 24);
+    // Widths keep their physical size.
+    EXPECT_NEAR(ListView_GetColumnWidth(list, 0), nameWidth * 3 / 2, 1);
+    RECT grownFilter{};
+    ::GetWindowRect(::GetDlgItem(main.frame.hwnd(), IDW_FILTER_PANE), &grownFilter);
+    EXPECT_NEAR(grownFilter.right - grownFilter.left, (filter.right - filter.left) * 3 / 2, 1);
     EXPECT_TRUE(main.frame.Tray().IsAdded());
     EXPECT_EQ(IconWidth(main.frame.Tray().Record().hIcon), 24);
     ASSERT_NE(main.frame.Popup(), nullptr);
