@@ -121,8 +121,11 @@
 
 // Bitmaps. The tool-bar strips hold one picture per button in button order (separators have
 // none), 24-bit with magenta (RGB 255, 0, 255) where the button shows through; the small strip
-// shares the number of the main frame (IDR_MAINFRAME), the large one is 129.
+// shares the number of the main frame (IDR_MAINFRAME), the large one is 129. The 32- and
+// 48-pixel strips serve the buttons on displays of higher DPI.
 #define IDR_TOOLBAR_LARGE    129
+#define IDB_TOOLBAR_32       130
+#define IDB_TOOLBAR_48       131
 #define IDB_NOTE             158  // tray note picture, 240 x 240
 #define IDB_ABOUT_BANNER     166  // About box banner, 400 x 120
 

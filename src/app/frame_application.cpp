@@ -15,6 +15,7 @@
 #include "settings/settings_store.h"
 #include "settings/window_placement.h"
 #include "framework/application.h"
+#include "framework/display_dpi.h"
 #include "language/message_text.h"
 #include "language/ui_language.h"
 #include "resource.h"
@@ -92,6 +93,7 @@ const MessageMap& CFrameApplication::Map() const {
         route::Message<WM_TRAY_NOTIFY, &CFrameApplication::OnTrayNotify>(),
         route::Message<WM_SHOW_HELP_TOPIC, &CFrameApplication::OnShowHelpTopic>(),
         route::Message<WM_CONTEXTMENU, &CFrameApplication::OnContextMenu>(),
+        route::Message<WM_DPICHANGED, &CFrameApplication::OnDpiChanged>(),
     };
     static constexpr CommandEntry kCommands[] = {
         route::Command<ID_FILE_EXIT, &CFrameApplication::OnExit>(),
@@ -144,10 +146,8 @@ bool CFrameApplication::CreateFrame() {
 }
 
 LRESULT CFrameApplication::OnCreate(const CreateArgs&) {
-    const HINSTANCE instance = ::GetModuleHandleA(nullptr);
-    icon_.reset(static_cast<HICON>(::LoadImageA(instance, MAKEINTRESOURCEA(IDR_MAINFRAME), IMAGE_ICON, 16, 16, 0)));
-    ::SendMessageA(hwnd(), WM_SETICON, ICON_BIG, reinterpret_cast<LPARAM>(icon_.get()));
-    ::SendMessageA(hwnd(), WM_SETICON, ICON_SMALL, reinterpret_cast<LPARAM>(icon_.get()));
+    dpi_ = DpiOfWindow(hwnd());
+    LoadFrameIcons(dpi_);
     ::SetMenu(hwnd(), nullptr);  // the owner-drawn main menu comes with the language
 
     StartStatusWorker();

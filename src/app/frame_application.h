@@ -14,6 +14,7 @@
 #include "app/tray_icon.h"
 #include "settings/settings_table.h"
 #include "panes/filter_pane.h"
+#include "framework/dpi_scale.h"
 #include "framework/frame_window.h"
 #include "framework/message_args.h"
 #include "framework/private_messages.h"
@@ -170,6 +171,11 @@ private:
     void OnFileStatuses();
     LRESULT OnTrayNotify(const RawMessageArgs<WM_TRAY_NOTIFY>& args);
     LRESULT OnShowHelpTopic(const RawMessageArgs<WM_SHOW_HELP_TOPIC>& args);
+    // The window moved to a display of another DPI: takes the suggested rectangle and draws
+    // icons, tool bar, rows and menus for that DPI.
+    LRESULT OnDpiChanged(const RawMessageArgs<WM_DPICHANGED>& args);
+    // The window's and the tray's icons at the small and large icon sizes of `dpi`.
+    void LoadFrameIcons(int dpi);
 
     static constexpr UINT_PTR kTrayRetryTimer = 7;  // runs only while the shell refuses the icon
     bool CreatePopup();
@@ -231,11 +237,13 @@ private:
     std::unique_ptr<IconToolBar> toolBar_;
     CDialogMain filter_;
     int filterPaneWidth_ = 0;
+    int dpi_ = kDesignDpi;  // the DPI icons, bars and widths were last made for
     CDialogFiles files_;
     UniqueWindow toolTips_;
     OwnerDrawMenu mainMenu_;
     OwnerDrawMenu trayMenu_;
-    UniqueIcon icon_;
+    UniqueIcon icon_;     // small: caption and notification area
+    UniqueIcon bigIcon_;  // task switcher
     ThemeApi theme_;
     int statusWidths_[kStatusPanes] = {};
     std::string statusTexts_[kStatusPanes];  // as set, so that only changed panes are set again

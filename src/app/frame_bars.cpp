@@ -9,6 +9,7 @@
 
 #include "app/frame_texts.h"
 #include "settings/settings_store.h"
+#include "framework/display_dpi.h"
 #include "framework/selected_object.h"
 #include "framework/window_text.h"
 #include "language/message_table.h"
@@ -42,6 +43,18 @@ constexpr CommandIcon kTrayMenuIcons[] = {
     {ID_HELP_CONTENTS, IDI_HELP_CONTENTS},
     {ID_HELP_WEB_SITE, IDI_WEB_SITE},
 };
+
+// The strip of button pictures drawn at `size` pixels; 0 when none is (the icons alone are drawn
+// then, scaled from the frame nearest above).
+int ToolBarStrip(int size) {
+    switch (size) {
+        case 16: return IDR_MAINFRAME;
+        case 24: return IDR_TOOLBAR_LARGE;
+        case 32: return IDB_TOOLBAR_32;
+        case 48: return IDB_TOOLBAR_48;
+        default: return 0;
+    }
+}
 
 std::vector<ToolBarButton> ToolBarButtons(int resourceId) {
     const HINSTANCE instance = ::GetModuleHandleA(nullptr);
@@ -115,7 +128,8 @@ bool CFrameApplication::CreateToolBar(bool large) {
     }
     toolBar_ = std::move(bar);
     CurrentLanguage().TranslateToolBar(false, toolBar_->hwnd(), toolTips_, IDR_MAINFRAME);
-    toolBar_->SetIconSize(large ? 24 : 16, resourceId);
+    const int iconSize = ScaleForWindow(hwnd(), large ? 24 : 16);
+    toolBar_->SetIconSize(iconSize, ToolBarStrip(iconSize));
     for (const CommandIcon& entry : kMainMenuIcons) toolBar_->AddIcon(entry.icon);
     toolBar_->SetScheme(CurrentColorScheme());
     ::ShowWindow(toolBar_->hwnd(), Stored(Setting::ViewToolbar) ? SW_SHOWNORMAL : SW_HIDE);
@@ -158,6 +172,7 @@ bool CFrameApplication::LoadMainMenu(bool startup) {
 
     ::SetMenu(hwnd(), nullptr);
     mainMenu_.Attach(menu.release());
+    mainMenu_.SetDpi(DpiOfWindow(hwnd()));
     mainMenu_.Enable();
     AddMenuIcons(mainMenu_, kMainMenuIcons);
     ::SetMenu(hwnd(), mainMenu_.Handle());
@@ -168,6 +183,7 @@ bool CFrameApplication::LoadMainMenu(bool startup) {
 bool CFrameApplication::LoadTrayMenu(bool startup) {
     if (!trayMenu_.Load(IDR_TRAY_MENU)) return false;
     CurrentLanguage().TranslateMenu(startup, trayMenu_.Handle(), IDR_TRAY_MENU);
+    trayMenu_.SetDpi(DpiOfWindow(hwnd()));
     trayMenu_.Enable();
     AddMenuIcons(trayMenu_, kTrayMenuIcons);
     return true;

@@ -36,10 +36,13 @@ bool CDialogOptSheet::OnInitDialog() {
     for (int page = 0; page < 3; ++page) sheet_.SetActivePage(page);
     sheet_.SetActivePage(0);
 
-    ::SetWindowPos(sheet_.hwnd(), nullptr, DialogUnitsToPixels(kSheetLeftDu, true), DialogUnitsToPixels(kSheetTopDu, false),
+    // In the dialog's own units: the system's differ from them at other DPIs and the sheet
+    // would slide over the buttons.
+    ::SetWindowPos(sheet_.hwnd(), nullptr, DialogUnitsToPixels(hwnd(), kSheetLeftDu, true),
+                   DialogUnitsToPixels(hwnd(), kSheetTopDu, false),
                    0, 0, SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
     ::SetWindowLongPtrA(tabs, GWL_STYLE, ::GetWindowLongPtrA(tabs, GWL_STYLE) | TCS_FIXEDWIDTH);
-    ::SendMessageA(tabs, TCM_SETITEMSIZE, 0, MAKELPARAM(DialogUnitsToPixels(kTabWidthDu, true), 0));
+    ::SendMessageA(tabs, TCM_SETITEMSIZE, 0, MAKELPARAM(DialogUnitsToPixels(hwnd(), kTabWidthDu, true), 0));
 
     CurrentLanguage().TranslateWindow(true, true, hwnd(), IDD_OPTIONS);
     general_.Initialise();

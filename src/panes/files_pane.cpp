@@ -7,6 +7,7 @@
 #include <unordered_set>
 
 #include "settings/settings_store.h"
+#include "framework/display_dpi.h"
 #include "framework/program_path.h"
 #include "resource.h"
 #include "text/case_fold.h"
@@ -42,7 +43,7 @@ bool CDialogFiles::OnInitDialog() {
     const HWND mainWindow = ::GetAncestor(hwnd(), GA_ROOT);
     // The history exists before the first scan can append to it.
     model_.Attach(ProgramPath());
-    images_.Create();
+    images_.Create(SystemMetricForDpi(SM_CXSMICON, DpiOfWindow(hwnd())));
     list_.Attach(hwnd(), mainWindow, [this] { host_.OnHistoryAppended(); });
     ::SendMessageA(tabs_, TCM_SETIMAGELIST, 0, reinterpret_cast<LPARAM>(images_.List()));
     ShowOrHideTabStrip();
@@ -154,6 +155,15 @@ void CDialogFiles::SetTextLabels(bool on) {
     ::SetWindowLongPtrA(tabs_, GWL_STYLE, style);
     if (!on) ::SendMessageA(tabs_, TCM_SETITEMSIZE, 0, MAKELPARAM(DialogUnitsToPixels(kIconTabWidth, true), 0));
     if (TabCount() > 0) host_.RebuildView();
+}
+
+void CDialogFiles::ApplyDpi(int dpi) {
+    images_.Resize(SystemMetricForDpi(SM_CXSMICON, dpi));
+    // Handing the same list over again makes both controls measure rows and tabs anew.
+    ::SendMessageA(list_.hwnd(), LVM_SETIMAGELIST, LVSIL_SMALL, reinterpret_cast<LPARAM>(images_.List()));
+    ::SendMessageA(tabs_, TCM_SETIMAGELIST, 0, reinterpret_cast<LPARAM>(images_.List()));
+    Layout();
+    ::InvalidateRect(hwnd(), nullptr, TRUE);
 }
 
 void CDialogFiles::Layout() {

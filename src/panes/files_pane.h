@@ -77,6 +77,9 @@ public:
 
     // The icons of rows and tabs, which the recent-documents popup shares.
     DocumentImages& Images() { return images_; }
+    // After the window moved to a display of another DPI: icons of that DPI's small-icon size,
+    // rows and tabs measured for them.
+    void ApplyDpi(int dpi);
 
 protected:
     const MessageMap& Map() const override;

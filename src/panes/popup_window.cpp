@@ -7,6 +7,7 @@
 #include <algorithm>
 #include <utility>
 
+#include "framework/display_dpi.h"
 #include "framework/wait_cursor.h"
 #include "panes/document_images.h"
 #include "panes/system_date.h"
@@ -72,11 +73,8 @@ bool RecentPopup::OnInitDialog() {
     bold_.reset(::CreateFontIndirectA(&font));
 
     help_.Subclass(Item(IDC_POPUP_HELP));
-    help_.SetIcon(7, IDI_HELP_BUTTON, false);
     show_.Subclass(Item(IDC_POPUP_SHOW));
-    show_.SetIcon(3, IDI_SHOW_WINDOW, false);
     hide_.Subclass(Item(IDC_POPUP_HIDE));
-    hide_.SetIcon(0, IDI_HIDE_POPUP, false);
 
     list_.Setup(hwnd(), 0, 0, IDC_POPUP_LIST, LVS_NOCOLUMNHEADER | LVS_SHAREIMAGELISTS);
     ListView_SetExtendedListViewStyleEx(list_.hwnd(), LVS_EX_TRACKSELECT | LVS_EX_ONECLICKACTIVATE | LVS_EX_UNDERLINEHOT,
@@ -88,10 +86,20 @@ bool RecentPopup::OnInitDialog() {
     RECT client{};
     ::GetClientRect(list_.hwnd(), &client);
     list_.AddColumn("", client.right - 2);
-    appIcon_.SetSize(16);
-    appIcon_.Add(IDR_MAINFRAME);
-    Layout();
+    ApplyDpi(DpiOfWindow(hwnd()));
     return false;
+}
+
+void RecentPopup::ApplyDpi(int dpi) {
+    IconSet appIcon;
+    appIcon.SetSize(SystemMetricForDpi(SM_CXSMICON, dpi));
+    appIcon.Add(IDR_MAINFRAME);
+    appIcon_ = std::move(appIcon);
+    help_.SetIcon(7, IDI_HELP_BUTTON, false);
+    show_.SetIcon(3, IDI_SHOW_WINDOW, false);
+    hide_.SetIcon(0, IDI_HIDE_POPUP, false);
+    ListView_SetImageList(list_.hwnd(), images_.List(), LVSIL_SMALL);
+    Layout();
 }
 
 void RecentPopup::Layout() {

@@ -52,6 +52,9 @@ public:
     bool HasSelection() const;
     bool HasSingleSelection() const;
     void SetColorScheme(int scheme);
+    // Icons, caption buttons and rows at `dpi` (after a DPI change; the row icons are the
+    // main window's, already redrawn).
+    void ApplyDpi(int dpi);
     const std::vector<std::string>& Paths() const { return paths_; }
     HWND List() const { return list_.hwnd(); }
 

@@ -14,7 +14,7 @@
 
 class ShellTypes {
 public:
-    // `images` receives one small icon per type, appended on first use (not owned).
+    // `images` receives one icon per type, at its own size, appended on first use (not owned).
     explicit ShellTypes(HIMAGELIST images) : images_(images) {}
 
     struct Type {
@@ -27,8 +27,13 @@ public:
     // extension as written.
     const Type& ForExtension(const std::string& extension);
 
+    // Appends every type's icon again, in image order, after `images` was emptied for a new
+    // icon size: the images keep their indices. False when one does not copy.
+    bool AddImagesAgain();
+
 private:
-    int ImageOf(HIMAGELIST systemImages, int systemIndex);
+    int ImageOf(int systemIndex);
+    int CopySystemIcon(int systemIndex);
 
     HIMAGELIST images_;
     std::unordered_map<std::string, Type> types_;

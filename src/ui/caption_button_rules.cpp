@@ -33,7 +33,7 @@ int CaptionButtonState(const CaptionButtonFacts& facts) {
 
 int FocusInset(int width, int height) { return std::min(std::min(width + 1, height + 1) / 5, 3); }
 
-PixelPoint CaptionIconOrigin(int width, int height, bool pressed) {
-    const int shift = pressed ? 7 : 8;
+PixelPoint CaptionIconOrigin(int width, int height, int iconSize, bool pressed) {
+    const int shift = iconSize / 2 - (pressed ? 1 : 0);
     return {width / 2 - shift, height / 2 - shift};
 }

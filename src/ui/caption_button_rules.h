@@ -38,5 +38,6 @@ int CaptionButtonState(const CaptionButtonFacts& facts);
 // never more than 3 pixels.
 int FocusInset(int width, int height);
 
-// Where the 16-pixel icon goes without themes: centred, one pixel down and right when pressed.
-PixelPoint CaptionIconOrigin(int width, int height, bool pressed);
+// Where the icon (16 pixels at 96 dpi) goes without themes: centred, one pixel down and right
+// when pressed.
+PixelPoint CaptionIconOrigin(int width, int height, int iconSize, bool pressed);

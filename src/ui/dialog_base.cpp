@@ -2,14 +2,12 @@
 // footer band never flickers through the plain background first.
 #include "ui/dialog_base.h"
 
+#include "framework/display_dpi.h"
 #include "ui/gdi_paint.h"
 #include "ui/help_topic.h"
 #include "ui/offscreen_canvas.h"
 
 namespace {
-
-constexpr int kLargeIconSize = 32;
-constexpr int kSmallIconSize = 24;
 
 RECT ToRect(const PixelRect& r) { return {r.left, r.top, r.right, r.bottom}; }
 
@@ -17,10 +15,7 @@ bool Contains(const PixelRect& r, POINT p) { return p.x >= r.left && p.x < r.rig
 
 }  // namespace
 
-DialogBase::DialogBase(UINT templateId, HINSTANCE resources) : CDialog(templateId, resources) {
-    large_.SetSize(kLargeIconSize);
-    small_.SetSize(kSmallIconSize);
-}
+DialogBase::DialogBase(UINT templateId, HINSTANCE resources) : CDialog(templateId, resources) {}
 
 const MessageMap& DialogBase::Map() const {
     static constexpr MessageEntry kMessages[] = {
@@ -39,8 +34,12 @@ const MessageMap& DialogBase::Map() const {
 bool DialogBase::SetupFrame(int largeIconId, int smallIconId, std::string helpTopic) {
     if (!IsAlive()) return false;
     hand_ = ::LoadCursorA(nullptr, IDC_HAND);
-    large_.Empty();
-    small_.Empty();
+    // Icon sets of the dialog's DPI, made anew so that a DPI change takes effect here too.
+    const int dpi = DpiOfWindow(hwnd());
+    large_ = IconSet();
+    small_ = IconSet();
+    large_.SetSize(ScaleToDpi(kFrameLargeIconSize, dpi));
+    small_.SetSize(ScaleToDpi(kFrameSmallIconSize, dpi));
     const bool loaded = (largeIconId == kNoIcon || large_.Add(largeIconId)) &&
                         (smallIconId == kNoIcon || small_.Add(smallIconId));
     if (!loaded) {
@@ -72,7 +71,7 @@ DialogFrameLayout DialogBase::Layout() const {
     RECT client{};
     ::GetClientRect(hwnd(), &client);
     return FrameLayout({client.left, client.top, client.right, client.bottom},
-                       static_cast<std::uint32_t>(::GetDialogBaseUnits()));
+                       static_cast<std::uint32_t>(::GetDialogBaseUnits()), DpiOfWindow(hwnd()));
 }
 
 void DialogBase::DrawFrame(HDC dc) const {

@@ -13,3 +13,8 @@ constexpr int DialogUnitsFromBase(int value, bool horizontal, std::uint32_t base
 
 // The same with the system's dialog base units (Windows only).
 int DialogUnitsToPixels(int value, bool horizontal);
+
+// The same in the units of `dialog`'s own font (MapDialogRect), which places controls exactly as
+// its template does at every DPI; the system's units when it is not a dialog.
+struct HWND__;
+int DialogUnitsToPixels(HWND__* dialog, int value, bool horizontal);

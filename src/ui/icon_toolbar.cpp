@@ -5,6 +5,7 @@
 
 #include <algorithm>
 
+#include "framework/display_dpi.h"
 #include "framework/wide_text.h"
 #include "ui/grey_pattern.h"
 #include "ui/offscreen_canvas.h"
@@ -61,7 +62,8 @@ bool IconToolBar::Create(HWND parent, UINT controlId, std::span<const ToolBarBut
         return false;
     }
     ::SendMessageA(toolbar, TB_BUTTONSTRUCTSIZE, sizeof(TBBUTTON), 0);
-    ::SendMessageA(toolbar, TB_SETINDENT, kIndent, 0);
+    designPadding_ = static_cast<DWORD>(::SendMessageA(toolbar, TB_GETPADDING, 0, 0));
+    ::SendMessageA(toolbar, TB_SETINDENT, ScaleForWindow(toolbar, kIndent), 0);
     buttons_.assign(buttons.begin(), buttons.end());
     return RebuildButtons();
 }
@@ -71,10 +73,13 @@ bool IconToolBar::RebuildButtons() { return AddButtons(TakeButtonsOut(hwnd())); 
 bool IconToolBar::AddButtons(const std::vector<BYTE>& states) {
     const HWND toolbar = hwnd();
     // Back to the smallest buttons the icons allow: a control that once measured a label keeps
-    // its buttons that high otherwise.
-    const auto padding = static_cast<DWORD>(::SendMessageA(toolbar, TB_GETPADDING, 0, 0));
+    // its buttons that high otherwise. The control pads by fixed pixels whatever the DPI (and
+    // takes no padding wider than an edge): the margin around the icon is given as part of the
+    // button size instead, scaled like the icon.
+    const int dpi = DpiOfWindow(toolbar);
     const int size = std::max(IconSize(), 1);
-    ::SendMessageA(toolbar, TB_SETBUTTONSIZE, 0, MAKELPARAM(size + LOWORD(padding), size + HIWORD(padding)));
+    ::SendMessageA(toolbar, TB_SETBUTTONSIZE, 0,
+                   MAKELPARAM(size + ScaleToDpi(LOWORD(designPadding_), dpi), size + ScaleToDpi(HIWORD(designPadding_), dpi)));
     std::vector<TBBUTTON> added;
     // The control copies the label texts; they only have to live through the call.
     std::vector<std::string> labels(buttons_.size());
@@ -118,7 +123,7 @@ bool IconToolBar::SetIconSize(int size, int stripBitmapId) {
     const std::vector<BYTE> states = TakeButtonsOut(hwnd());
     const bool imagesMade = MakeSizingImages(size, stripBitmapId);
     ::SendMessageA(hwnd(), TB_SETBITMAPSIZE, 0, MAKELPARAM(size, size));
-    ::SendMessageA(hwnd(), TB_SETINDENT, kIndent, 0);
+    ::SendMessageA(hwnd(), TB_SETINDENT, ScaleForWindow(hwnd(), kIndent), 0);
     return AddButtons(states) && imagesMade;
 }
 

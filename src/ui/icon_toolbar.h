@@ -46,7 +46,7 @@ public:
     bool Create(HWND parent, UINT controlId, std::span<const ToolBarButton> buttons, DWORD extraStyle = 0);
 
     // Draws the icons at `size` pixels from now on: the icons added so far are loaded again at
-    // that size and the buttons are sized for it. `stripBitmapId` names an optional strip of
+    // that size and the buttons are sized for it, with the margins and indent of the bar's DPI. `stripBitmapId` names an optional strip of
     // button pictures of that height (magenta shows through), drawn for a button whose icon the
     // IconSet lacks. False, changing nothing, for a size of 0 or less.
     bool SetIconSize(int size, int stripBitmapId = 0);
@@ -100,4 +100,5 @@ private:
     ColorScheme colors_;
     int scheme_ = 0;
     bool labelsShown_ = false;
+    DWORD designPadding_ = 0;  // the control's own padding, at 96 dpi
 };

@@ -1,16 +1,13 @@
-// Owner-drawn menu arithmetic. Items are 22 pixels high with a 23-pixel icon column; labels start
-// at 31 (8 on the menu bar) and an accelerator column sits 10 pixels right of the widest label.
+// Owner-drawn menu arithmetic. At 96 dpi items are 22 pixels high with a 23-pixel icon column;
+// labels start at 31 (8 on the menu bar) and an accelerator column sits 10 pixels right of the
+// widest label. Every length grows with the DPI.
 #include "ui/menu_layout.h"
 
 #include <algorithm>
 
-namespace {
+#include "framework/dpi_scale.h"
 
-constexpr int kAcceleratorGap = 10;
-constexpr int kCommandExtraWidth = 37;  // icon column, gaps and the sub-menu arrow's room
-constexpr int kSubMenuExtraWidth = 8;
-constexpr int kPopupTextLeft = 31;
-constexpr int kMenuBarTextLeft = 8;
+namespace {
 
 char FoldCase(char c) { return (c >= 'A' && c <= 'Z') ? static_cast<char>(c - 'A' + 'a') : c; }
 
@@ -62,7 +59,27 @@ MnemonicMatch FindMnemonic(const std::vector<std::string>& texts, char key) {
     return match;
 }
 
-MenuPopupWidths MeasurePopupWidths(const std::vector<MenuPopupItem>& items, const MenuTextMeasure& measure) {
+MenuMetrics MenuMetricsAt(int dpi) {
+    const auto scaled = [dpi](int length) { return ScaleToDpi(length, dpi); };
+    const MenuMetrics& d = kDesignMenuMetrics;
+    MenuMetrics m;
+    m.itemHeight = scaled(d.itemHeight);
+    m.separatorHeight = scaled(d.separatorHeight);
+    m.iconColumnWidth = scaled(d.iconColumnWidth);
+    m.iconLeft = scaled(d.iconLeft);
+    m.iconTop = scaled(d.iconTop);
+    m.iconSize = scaled(d.iconSize);
+    m.popupTextLeft = scaled(d.popupTextLeft);
+    m.menuBarTextLeft = scaled(d.menuBarTextLeft);
+    m.commandExtraWidth = scaled(d.commandExtraWidth);
+    m.subMenuExtraWidth = scaled(d.subMenuExtraWidth);
+    m.acceleratorGap = scaled(d.acceleratorGap);
+    m.checkBoxWidth = scaled(d.checkBoxWidth);
+    return m;
+}
+
+MenuPopupWidths MeasurePopupWidths(const std::vector<MenuPopupItem>& items, const MenuTextMeasure& measure,
+                                   const MenuMetrics& metrics) {
     int widestLabel = 0;
     int widestAccelerator = 0;
     bool anyAccelerator = false;
@@ -76,7 +93,7 @@ MenuPopupWidths MeasurePopupWidths(const std::vector<MenuPopupItem>& items, cons
         }
     }
     if (!anyAccelerator) return {widestLabel, 0};
-    return {widestLabel + widestAccelerator + kAcceleratorGap, widestLabel + kAcceleratorGap};
+    return {widestLabel + widestAccelerator + metrics.acceleratorGap, widestLabel + metrics.acceleratorGap};
 }
 
 MenuItemKind MenuItemKindOf(unsigned long long identifier) {
@@ -86,27 +103,28 @@ MenuItemKind MenuItemKindOf(unsigned long long identifier) {
 }
 
 MenuItemSize MeasureMenuItem(MenuItemKind kind, int plainTextWidth, const MenuPopupWidths& popup,
-                             bool topLevel) {
+                             bool topLevel, const MenuMetrics& metrics) {
     switch (kind) {
-        case MenuItemKind::Separator: return {0, kMenuSeparatorHeight};
-        case MenuItemKind::SubMenu: return {plainTextWidth + kSubMenuExtraWidth, kMenuItemHeight};
+        case MenuItemKind::Separator: return {0, metrics.separatorHeight};
+        case MenuItemKind::SubMenu: return {plainTextWidth + metrics.subMenuExtraWidth, metrics.itemHeight};
         case MenuItemKind::Command:
             // A plain command on the menu bar has no popup columns to follow: sized by the popup
             // rule it would be 37 pixels wide whatever its text.
-            if (topLevel) return {plainTextWidth + kSubMenuExtraWidth, kMenuItemHeight};
-            return {popup.labelWidth + kCommandExtraWidth, kMenuItemHeight};
+            if (topLevel) return {plainTextWidth + metrics.subMenuExtraWidth, metrics.itemHeight};
+            return {popup.labelWidth + metrics.commandExtraWidth, metrics.itemHeight};
     }
     return {};
 }
 
-MenuTextBoxes LayoutMenuText(bool topLevel, bool hasTab, const MenuPopupWidths& popup, int width, int height) {
-    const int left = topLevel ? kMenuBarTextLeft : kPopupTextLeft;
+MenuTextBoxes LayoutMenuText(bool topLevel, bool hasTab, const MenuPopupWidths& popup, int width, int height,
+                             const MenuMetrics& metrics) {
+    const int left = topLevel ? metrics.menuBarTextLeft : metrics.popupTextLeft;
     if (!hasTab) return {{left, 0, width, height}, {}};
     const int split = left + popup.acceleratorColumn;
     return {{left, 0, split, height}, {split, 0, width, height}};
 }
 
-MenuRect MenuCheckBox(int height) { return {1, 1, 21, height - 1}; }
+MenuRect MenuCheckBox(int height, const MenuMetrics& metrics) { return {1, 1, 1 + metrics.checkBoxWidth, height - 1}; }
 
 MenuPoint MenuCheckImageOrigin(int imageWidth, int imageHeight, const MenuRect& box) {
     const int x = imageWidth > 15 ? box.left : imageWidth / 2 - 1;

@@ -36,15 +36,31 @@ struct MenuPopupItem {
     bool isDefault = false;  // drawn (and so measured) in bold
 };
 
+// The lengths of owner-drawn menu items at one DPI: the 96-dpi design scaled.
+struct MenuMetrics {
+    int itemHeight = 22;
+    int separatorHeight = 3;
+    int iconColumnWidth = 23;
+    int iconLeft = 4;  // the icon's corner in the item
+    int iconTop = 4;
+    int iconSize = 16;
+    int popupTextLeft = 31;  // also where the separator line starts
+    int menuBarTextLeft = 8;
+    int commandExtraWidth = 37;  // icon column, gaps and the sub-menu arrow's room
+    int subMenuExtraWidth = 8;
+    int acceleratorGap = 10;
+    int checkBoxWidth = 20;
+    friend bool operator==(const MenuMetrics&, const MenuMetrics&) = default;
+};
+inline constexpr MenuMetrics kDesignMenuMetrics{};
+MenuMetrics MenuMetricsAt(int dpi);
+
 struct MenuPopupWidths {
     int labelWidth = 0;          // widest label, plus the accelerator column when there is one
     int acceleratorColumn = 0;   // accelerator start, from the label start; 0 without accelerators
 };
-MenuPopupWidths MeasurePopupWidths(const std::vector<MenuPopupItem>& items, const MenuTextMeasure& measure);
-
-constexpr int kMenuItemHeight = 22;
-constexpr int kMenuSeparatorHeight = 3;
-constexpr int kMenuIconColumnWidth = 23;
+MenuPopupWidths MeasurePopupWidths(const std::vector<MenuPopupItem>& items, const MenuTextMeasure& measure,
+                                   const MenuMetrics& metrics = kDesignMenuMetrics);
 
 enum class MenuItemKind { Separator, SubMenu, Command };
 // Identifier 0 is a separator; -1, 0xFFFF or anything above (a menu handle) opens a sub-menu.
@@ -57,7 +73,7 @@ struct MenuItemSize {
 // `plainTextWidth` is the width of the item's text without mnemonic markers; sub-menu items and
 // every item on the menu bar (`topLevel`) are sized by it, other commands by the popup's columns.
 MenuItemSize MeasureMenuItem(MenuItemKind kind, int plainTextWidth, const MenuPopupWidths& popup,
-                             bool topLevel = false);
+                             bool topLevel = false, const MenuMetrics& metrics = kDesignMenuMetrics);
 
 struct MenuRect {
     int left = 0, top = 0, right = 0, bottom = 0;
@@ -69,22 +85,20 @@ struct MenuTextBoxes {
     MenuRect label;        // the label, or the whole text without a tab
     MenuRect accelerator;  // empty without a tab
 };
-MenuTextBoxes LayoutMenuText(bool topLevel, bool hasTab, const MenuPopupWidths& popup, int width, int height);
+MenuTextBoxes LayoutMenuText(bool topLevel, bool hasTab, const MenuPopupWidths& popup, int width, int height,
+                             const MenuMetrics& metrics = kDesignMenuMetrics);
 
 // The check-mark box of a checked item, and where the check image of the given size goes.
-MenuRect MenuCheckBox(int height);
+MenuRect MenuCheckBox(int height, const MenuMetrics& metrics = kDesignMenuMetrics);
 struct MenuPoint {
     int x = 0, y = 0;
     bool operator==(const MenuPoint&) const = default;
 };
 MenuPoint MenuCheckImageOrigin(int imageWidth, int imageHeight, const MenuRect& box);
 
-constexpr int kMenuIconLeft = 4;
-constexpr int kMenuIconTop = 4;
-
 enum class MenuBackground {
     Highlight,           // element 1 over the whole item
     MenuBar,             // element 6 over the whole item
-    IconColumnAndPlain,  // element 4 left of x 23, element 0 from there
+    IconColumnAndPlain,  // element 4 over the icon column, element 0 right of it
 };
 MenuBackground MenuBackgroundOf(bool selected, bool greyed, bool hot, bool topLevel);

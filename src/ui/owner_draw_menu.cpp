@@ -6,6 +6,7 @@
 #include <unordered_map>
 #include <unordered_set>
 
+#include "framework/display_dpi.h"
 #include "framework/proc_address.h"
 #include "framework/selected_object.h"
 #include "ui/offscreen_canvas.h"
@@ -13,7 +14,6 @@
 namespace {
 
 constexpr int kSystemCheckBitmap = 32760;  // OBM_CHECK
-constexpr int kMenuIconSize = 16;
 constexpr int kMaxItemText = 256;
 constexpr LONG kBoldWeight = 700;
 
@@ -69,6 +69,7 @@ struct OwnerDrawMenu::Shared {
     UniqueBrush backgroundBrush;
     UniqueModule user32;
     SetMenuInfoFn setMenuInfo;
+    MenuMetrics metrics = MenuMetricsAt(SystemDpi());
     UniqueImageList checkImages;
     int checkWidth = 0;
     int checkHeight = 0;
@@ -137,12 +138,18 @@ bool OwnerDrawMenu::Enable() {
     shared_->checkHeight = size.bmHeight;
 
     shared_->icons = std::make_unique<IconSet>();
-    shared_->icons->SetSize(kMenuIconSize);
+    shared_->icons->SetSize(shared_->metrics.iconSize);
 
     root_ = this;
     enabled_ = Convert(menu_, true);
     SetScheme(0);
     return enabled_;
+}
+
+bool OwnerDrawMenu::SetDpi(int dpi) {
+    if (enabled_) return false;
+    shared_->metrics = MenuMetricsAt(dpi);
+    return true;
 }
 
 bool OwnerDrawMenu::Convert(HMENU menu, bool topLevel) {
@@ -204,7 +211,7 @@ void OwnerDrawMenu::MeasureWidths() {
         ::GetTextExtentPoint32A(screen, text.data(), static_cast<int>(text.size()), &extent);
         return static_cast<int>(extent.cx);
     };
-    widths_ = MeasurePopupWidths(items, measure);
+    widths_ = MeasurePopupWidths(items, measure, shared_->metrics);
     ::ReleaseDC(nullptr, screen);
 }
 
@@ -288,7 +295,8 @@ bool OwnerDrawMenu::MeasureItem(MEASUREITEMSTRUCT* request) const {
         }
         ::ReleaseDC(nullptr, screen);
     }
-    const MenuItemSize size = MeasureMenuItem(record->kind, plainWidth, record->owner->widths_, record->topLevel);
+    const MenuItemSize size =
+        MeasureMenuItem(record->kind, plainWidth, record->owner->widths_, record->topLevel, shared_->metrics);
     if (record->kind != MenuItemKind::Separator) request->itemWidth = static_cast<UINT>(size.width);
     request->itemHeight = static_cast<UINT>(size.height);
     return true;
@@ -310,12 +318,14 @@ void OwnerDrawMenu::PaintItem(HDC dc, const ItemRecord& record, UINT state, int 
     const ColorScheme& painter = shared_->painter;
     const int scheme = g_currentScheme;
     const RECT all{0, 0, width, height};
-    const RECT column{0, 0, kMenuIconColumnWidth, height};
-    const RECT plain{kMenuIconColumnWidth, 0, width, height};
+    const MenuMetrics& metrics = shared_->metrics;
+    const RECT column{0, 0, metrics.iconColumnWidth, height};
+    const RECT plain{metrics.iconColumnWidth, 0, width, height};
     if (record.kind == MenuItemKind::Separator) {
         painter.DrawElement(dc, &column, element::kMenuIconColumn, scheme);
         painter.DrawElement(dc, &plain, element::kMenuBackground, scheme);
-        const RECT line{31, 1, width, 2};
+        const int lineTop = (metrics.separatorHeight - 1) / 2;
+        const RECT line{metrics.popupTextLeft, lineTop, width, lineTop + 1};
         painter.DrawElement(dc, &line, element::kMenuSeparator, scheme);
         return;
     }
@@ -333,7 +343,7 @@ void OwnerDrawMenu::PaintItem(HDC dc, const ItemRecord& record, UINT state, int 
     if ((state & ODS_CHECKED) != 0) {
         PaintCheckMark(dc, state, height);  // the check box takes the icon's place
     } else if (record.image > 0 && shared_->icons) {
-        shared_->icons->Draw(dc, record.image - 1, !greyed, kMenuIconLeft, kMenuIconTop,
+        shared_->icons->Draw(dc, record.image - 1, !greyed, metrics.iconLeft, metrics.iconTop,
                              painter.SchemeBackground(scheme));
     }
 }
@@ -347,7 +357,8 @@ void OwnerDrawMenu::PaintText(HDC dc, const ItemRecord& record, UINT state, int 
     // Underlines stay hidden until the keyboard is used, as in the system's own menus.
     const UINT format = DT_SINGLELINE | DT_VCENTER | DT_NOCLIP | ((state & ODS_NOACCEL) != 0 ? DT_HIDEPREFIX : 0);
     const MenuTextParts parts = SplitMenuText(record.text);
-    const MenuTextBoxes boxes = LayoutMenuText(record.topLevel, parts.hasTab, record.owner->widths_, width, height);
+    const MenuTextBoxes boxes =
+        LayoutMenuText(record.topLevel, parts.hasTab, record.owner->widths_, width, height, shared_->metrics);
     RECT label{boxes.label.left, boxes.label.top, boxes.label.right, boxes.label.bottom};
     ::DrawTextA(dc, parts.label.data(), static_cast<int>(parts.label.size()), &label, format);
     if (parts.hasTab) {
@@ -359,7 +370,7 @@ void OwnerDrawMenu::PaintText(HDC dc, const ItemRecord& record, UINT state, int 
 }
 
 void OwnerDrawMenu::PaintCheckMark(HDC dc, UINT state, int height) const {
-    const MenuRect box = MenuCheckBox(height);
+    const MenuRect box = MenuCheckBox(height, shared_->metrics);
     const RECT rect{box.left, box.top, box.right, box.bottom};
     const bool selected = (state & ODS_SELECTED) != 0;
     shared_->painter.DrawElement(dc, &rect, selected ? element::kMenuCheckBoxSelected : element::kMenuCheckBox,

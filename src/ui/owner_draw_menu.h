@@ -1,5 +1,6 @@
 // OwnerDrawMenu: shows a menu's items painted by the program in the current colour scheme, with
-// an icon column, 16-pixel command icons, a painted check box and an accelerator column.
+// an icon column, command icons (16 pixels at 96 dpi), a painted check box and an accelerator
+// column, all sized for the DPI of the window that shows the menu.
 #pragma once
 
 #include <windows.h>
@@ -28,6 +29,8 @@ public:
     HMENU Handle() const { return menu_; }
     bool IsEnabled() const { return enabled_; }
 
+    // Measures and paints for `dpi` (the system's unless set); only before Enable. False after.
+    bool SetDpi(int dpi);
     // Makes every item of the tree owner-drawn. False (the menu stays as it was) when the check
     // mark cannot be prepared or the handle is not a menu.
     bool Enable();

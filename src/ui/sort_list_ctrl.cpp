@@ -3,6 +3,7 @@
 
 #include <algorithm>
 
+#include "framework/display_dpi.h"
 #include "framework/wait_cursor.h"
 #include "ui/window_utils.h"
 
@@ -10,7 +11,7 @@ namespace {
 
 constexpr DWORD kBaseStyle = WS_CHILD | WS_TABSTOP | LVS_REPORT | LVS_SHOWSELALWAYS;
 constexpr DWORD kExtendedStyle = LVS_EX_FULLROWSELECT | LVS_EX_LABELTIP;
-constexpr int kHeaderIconSize = 16;
+constexpr int kHeaderIconSize = 16;  // at 96 dpi
 // A UTF-8 character takes at most 4 bytes: this holds every key's kSortKeyLength characters
 // whole, even when the list cuts the text at the end of the buffer.
 constexpr int kCellTextBuffer = 4 * static_cast<int>(kSortKeyLength) + 8;
@@ -161,11 +162,12 @@ bool SortListCtrl::AdoptOrCreate(HWND parent, UINT controlId, DWORD style) {
 }
 
 bool SortListCtrl::LoadHeaderImages(int ascendingIconId, int descendingIconId) {
-    UniqueImageList images(::ImageList_Create(kHeaderIconSize, kHeaderIconSize, ILC_COLOR32 | ILC_MASK, 2, 0));
+    const int size = ScaleForWindow(hwnd(), kHeaderIconSize);
+    UniqueImageList images(::ImageList_Create(size, size, ILC_COLOR32 | ILC_MASK, 2, 0));
     if (!images) return false;
     for (const int id : {ascendingIconId, descendingIconId}) {
         const UniqueIcon icon(static_cast<HICON>(::LoadImageA(::GetModuleHandleA(nullptr), MAKEINTRESOURCEA(id), IMAGE_ICON,
-                                                              kHeaderIconSize, kHeaderIconSize, LR_DEFAULTCOLOR)));
+                                                              size, size, LR_DEFAULTCOLOR)));
         if (!icon || ::ImageList_AddIcon(images.get(), icon.get()) < 0) return false;
     }
     const HWND header = Header();

@@ -5,6 +5,7 @@
 // windows, not to this one). No timer runs while the pointer is elsewhere.
 #include "ui/util_button_sys.h"
 
+#include "framework/display_dpi.h"
 #include "ui/caption_button_rules.h"
 #include "ui/color.h"
 #include "ui/offscreen_canvas.h"
@@ -13,7 +14,7 @@ namespace {
 
 constexpr UINT_PTR kHotTimer = 0;
 constexpr UINT kHotTimerPeriodMs = 50;
-constexpr int kIconSize = 16;
+constexpr int kIconSize = 16;  // at 96 dpi
 
 bool Has(UINT state, UINT flag) { return (state & flag) != 0; }
 
@@ -37,8 +38,10 @@ bool CUtilButtonSys::SetIcon(int captionPart, int iconId, bool showFocus) {
     if (iconId == 0) return false;
     captionPart_ = captionPart;
     showFocus_ = showFocus;
+    // At the DPI the button is shown at now: set again after a DPI change.
+    iconSize_ = ScaleForWindow(IsAlive() ? hwnd() : nullptr, kIconSize);
     icon_.reset(static_cast<HICON>(::LoadImageA(::GetModuleHandleA(nullptr), MAKEINTRESOURCEA(iconId), IMAGE_ICON,
-                                                kIconSize, kIconSize, LR_DEFAULTCOLOR)));
+                                                iconSize_, iconSize_, LR_DEFAULTCOLOR)));
     if (IsAlive()) {
         const auto style = static_cast<DWORD>(::GetWindowLongPtrA(hwnd(), GWL_STYLE));
         if ((style & BS_TYPEMASK) != BS_OWNERDRAW) {
@@ -98,14 +101,14 @@ void CUtilButtonSys::PaintClassic(HDC dc, const RECT& rect, UINT itemState) cons
     }
 
     if (!icon_) return;
-    const PixelPoint origin = CaptionIconOrigin(width, height, pressed);
+    const PixelPoint origin = CaptionIconOrigin(width, height, iconSize_, pressed);
     const int x = rect.left + origin.x;
     const int y = rect.top + origin.y;
     if (disabled) {
-        ::DrawStateA(dc, greyBrush_.get(), nullptr, reinterpret_cast<LPARAM>(icon_.get()), 0, x, y, kIconSize,
-                     kIconSize, DST_ICON | DSS_MONO);
+        ::DrawStateA(dc, greyBrush_.get(), nullptr, reinterpret_cast<LPARAM>(icon_.get()), 0, x, y, iconSize_,
+                     iconSize_, DST_ICON | DSS_MONO);
     } else {
-        ::DrawIconEx(dc, x, y, icon_.get(), kIconSize, kIconSize, 0, nullptr, DI_NORMAL);
+        ::DrawIconEx(dc, x, y, icon_.get(), iconSize_, iconSize_, 0, nullptr, DI_NORMAL);
     }
 }
 

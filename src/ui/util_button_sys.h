@@ -1,5 +1,6 @@
 // CUtilButtonSys: a small push button that looks like a caption button of a window (close,
-// restore, help...): the visual style's button when themes are on, a 16 x 16 icon otherwise.
+// restore, help...): the visual style's button when themes are on, an icon (16 pixels at
+// 96 dpi) otherwise.
 //
 //   CUtilButtonSys close;                   // a member of the window
 //   close.Subclass(Item(IDC_CLOSE));
@@ -21,7 +22,8 @@ public:
     CUtilButtonSys();
 
     // Chooses the caption button to imitate (see CaptionThemePart), loads icon resource `iconId`
-    // of the program at 16 x 16 in place of the previous icon and makes the button owner-drawn.
+    // of the program at 16 x 16 scaled to the button's DPI in place of the previous icon and
+    // makes the button owner-drawn.
     // `showFocus` draws the keyboard focus. False for icon 0 or an icon that does not load.
     bool SetIcon(int captionPart, int iconId, bool showFocus);
 
@@ -49,6 +51,7 @@ private:
     ThemeApi theme_;
     int captionPart_ = 0;
     UniqueIcon icon_;
+    int iconSize_ = 16;
     bool showFocus_ = false;
     bool hot_ = false;
     UniqueBrush greyBrush_;

@@ -46,10 +46,13 @@ TEST(FocusInset, AFifthOfTheSmallerSideAtMostThree) {
 }
 
 TEST(CaptionIconOrigin, CentresTheIconAndShiftsItWhenPressed) {
-    EXPECT_EQ(CaptionIconOrigin(16, 16, false), (PixelPoint{0, 0}));
-    EXPECT_EQ(CaptionIconOrigin(16, 16, true), (PixelPoint{1, 1}));
-    EXPECT_EQ(CaptionIconOrigin(25, 21, false), (PixelPoint{4, 2}));
-    EXPECT_EQ(CaptionIconOrigin(25, 21, true), (PixelPoint{5, 3}));
+    EXPECT_EQ(CaptionIconOrigin(16, 16, 16, false), (PixelPoint{0, 0}));
+    EXPECT_EQ(CaptionIconOrigin(16, 16, 16, true), (PixelPoint{1, 1}));
+    EXPECT_EQ(CaptionIconOrigin(25, 21, 16, false), (PixelPoint{4, 2}));
+    EXPECT_EQ(CaptionIconOrigin(25, 21, 16, true), (PixelPoint{5, 3}));
+    // A 24-pixel icon at 144 dpi in a button of 37 x 31.
+    EXPECT_EQ(CaptionIconOrigin(37, 31, 24, false), (PixelPoint{6, 3}));
+    EXPECT_EQ(CaptionIconOrigin(37, 31, 24, true), (PixelPoint{7, 4}));
 }
 
 }  // namespace

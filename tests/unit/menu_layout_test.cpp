@@ -94,6 +94,29 @@ TEST(MeasureMenuItem, PlainCommandsOnTheMenuBarFollowTheirText) {
     EXPECT_EQ(MeasureMenuItem(MenuItemKind::Command, 90, none, false).width, 37);
 }
 
+TEST(MenuMetricsAt, ScalesEveryLengthWithTheDpi) {
+    EXPECT_EQ(MenuMetricsAt(96), kDesignMenuMetrics);
+    const MenuMetrics m = MenuMetricsAt(144);
+    EXPECT_EQ(m.itemHeight, 33);
+    EXPECT_EQ(m.separatorHeight, 5);  // 4.5 rounds up
+    EXPECT_EQ(m.iconColumnWidth, 35);
+    EXPECT_EQ(m.iconSize, 24);
+    // The icon still fits its column with the same margins, and the text starts right of it.
+    EXPECT_LE(m.iconLeft + m.iconSize, m.iconColumnWidth);
+    EXPECT_LE(m.iconTop + m.iconSize, m.itemHeight);
+    EXPECT_GT(m.popupTextLeft, m.iconColumnWidth);
+
+    // Items and text boxes at 144 dpi follow.
+    FakeFont font;
+    font.widths = {{"&Open", 90}, {"Enter", 60}};
+    const auto widths = MeasurePopupWidths({{"&Open\tEnter"}}, font.Measure(), m);
+    EXPECT_EQ(widths.acceleratorColumn, 105);  // 90 + 15
+    EXPECT_EQ(MeasureMenuItem(MenuItemKind::Command, 0, widths, false, m).width, 165 + 56);
+    EXPECT_EQ(LayoutMenuText(false, true, widths, 221, 33, m).label, (MenuRect{47, 0, 152, 33}));
+    EXPECT_EQ(LayoutMenuText(true, false, widths, 60, 33, m).label, (MenuRect{12, 0, 60, 33}));
+    EXPECT_EQ(MenuCheckBox(33, m), (MenuRect{1, 1, 31, 32}));
+}
+
 TEST(MenuItemKindOf, ClassifiesIdentifiers) {
     EXPECT_EQ(MenuItemKindOf(0), MenuItemKind::Separator);
     EXPECT_EQ(MenuItemKindOf(57601), MenuItemKind::Command);

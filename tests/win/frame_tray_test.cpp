@@ -228,7 +228,7 @@ TEST_F(TrayFrameTest, EnterOpensTheSelectedDocumentOnceAndEscapeHides) {
     WriteFile(HistoryPath(), Line(today_, a));
     ASSERT_TRUE(model_.Attach(ProgramPath()));
     DocumentImages images;
-    ASSERT_TRUE(images.Create());
+    ASSERT_TRUE(images.Create(16));
     std::vector<std::string> opened;
     PopupHost host;
     host.open = [&](HWND, const std::string& path) {

@@ -95,8 +95,9 @@ icon help_button.ico      tango apps/help-browser                          # 161
 icon info.ico             tango actions/document-properties                # 162
 icon products.ico         tango mimetypes/package-x-generic                # 167
 
-# Tool-bar strips 128 (16 pixels) and 129 (24 pixels): the buttons' pictures left to right in
-# button order, flattened onto a light face and masked where the picture is mostly transparent.
+# Tool-bar strips 128 (16 pixels), 129 (24), 130 (32) and 131 (48), one per icon size, for the
+# small and large buttons at every display scale: the buttons' pictures left to right in button
+# order, flattened onto a light face and masked where the picture is mostly transparent.
 toolbar_icons=(open explore info copy move print delete save_list clear_list password options
                help_contents products web_site)
 strip() {
@@ -121,6 +122,8 @@ frame_index() {
 }
 strip 16 "$res/bitmaps/toolbar_small.bmp"
 strip 24 "$res/bitmaps/toolbar_large.bmp"
+strip 32 "$res/bitmaps/toolbar_32.bmp"
+strip 48 "$res/bitmaps/toolbar_48.bmp"
 
 # Bitmap 166, the About box banner (400 x 120), and bitmap 158, the tray note's picture
 # (240 x 240): SVG scenes with Tango icons laid on top.
@@ -144,7 +147,7 @@ if [ -n "${ART_PREVIEW:-}" ]; then
   montage "$tmp"/preview-*-32.png -tile 12x -geometry 32x32+6+6 -background '#F0F0F0' "$tmp/sheet32.png"
   montage "$tmp"/preview-*-16.png -tile 12x -geometry 16x16+6+6 -background '#F0F0F0' "$tmp/sheet16.png"
   convert "$tmp/sheet32.png" "$tmp/sheet16.png" "$res/bitmaps/toolbar_small.bmp" \
-    "$res/bitmaps/toolbar_large.bmp" -background '#F0F0F0' -append "$ART_PREVIEW"
+    "$res/bitmaps/toolbar_large.bmp" "$res/bitmaps/toolbar_32.bmp" "$res/bitmaps/toolbar_48.bmp" -background '#F0F0F0' -append "$ART_PREVIEW"
   echo "wrote $ART_PREVIEW"
 fi
 echo "wrote $res/icons and $res/bitmaps"
