@@ -3,6 +3,9 @@
 // that hides them); when nothing is outstanding, tabs and a sort by a file column follow.
 #include "app/frame_application.h"
 
+#include <commctrl.h>
+
+#include <algorithm>
 #include <memory>
 #include <utility>
 
@@ -68,7 +71,13 @@ void CFrameApplication::OnFileStatuses() {
     statusRound_.vanished |= !changes.vanished.empty();
     statusRound_.appeared |= changes.appeared;
     vanished_.insert(vanished_.end(), changes.vanished.begin(), changes.vanished.end());
-    if (CFilesListCtrl* list = ListControl()) ::InvalidateRect(list->hwnd(), nullptr, FALSE);
+    // Drawing the list costs a good part of a frame under some systems: only the rows on the
+    // screen that an answer is about are worth it.
+    if (CFilesListCtrl* list = ListControl()) {
+        const auto top = static_cast<size_t>(std::max<LRESULT>(::SendMessageA(list->hwnd(), LVM_GETTOPINDEX, 0, 0), 0));
+        const auto page = static_cast<size_t>(std::max<LRESULT>(::SendMessageA(list->hwnd(), LVM_GETCOUNTPERPAGE, 0, 0), 0)) + 1;
+        if (model_.AnswersTouchRows(answers, top, page)) ::InvalidateRect(list->hwnd(), nullptr, FALSE);
+    }
     selectionStale_ = true;
     if (model_.StatusesOutstanding() == 0) {
         DropVanishedRows();

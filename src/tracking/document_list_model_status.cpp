@@ -2,6 +2,7 @@
 // come back, and the rows those answers remove.
 #include "tracking/document_list_model.h"
 
+#include <algorithm>
 #include <unordered_set>
 
 std::vector<StatusRequest> DocumentListModel::TakeStatusRequests() {
@@ -10,6 +11,13 @@ std::vector<StatusRequest> DocumentListModel::TakeStatusRequests() {
 
 FileStatusBoard::Changes DocumentListModel::ApplyStatusAnswers(const std::vector<StatusAnswer>& answers) {
     return statuses_.Apply(answers);
+}
+
+bool DocumentListModel::AnswersTouchRows(const std::vector<StatusAnswer>& answers, size_t first, size_t count) const {
+    std::unordered_set<uint32_t> shown;
+    for (size_t row = first; row < rows_.size() && row < first + count; ++row) shown.insert(RowDocument(row));
+    return std::any_of(answers.begin(), answers.end(),
+                       [&](const StatusAnswer& answer) { return shown.count(answer.document) != 0; });
 }
 
 bool DocumentListModel::DropVanishedRows(const std::vector<uint32_t>& vanishedDocuments, std::vector<int>& newToOld) {

@@ -294,6 +294,20 @@ TEST_F(DocumentListModelTest, ACommandsDocumentsAreCheckedAtOnceInAnySpelling) {
     EXPECT_EQ(asked_.count("C:\\never-recorded.txt"), 0u);
 }
 
+TEST_F(DocumentListModelTest, AnswersTouchTheRowsOfTheirDocumentsOnly) {
+    History(Line(45000, "C:\\a.txt") + Line(45001, "C:\\b.txt") + Line(45002, "C:\\a.txt") + Line(45003, "C:\\c.txt"));
+    ASSERT_EQ(model_.Fill(DateFilter::All(), -1, {}, false), Result::Done);
+    LearnRows();
+    const std::vector<StatusAnswer> aboutB = {{1, {}, 0}};  // b.txt is the second document
+    const struct {
+        size_t first, count;
+        bool touched;
+    } cases[] = {{0, 1, false}, {0, 2, true}, {1, 1, true}, {2, 2, false}, {3, 10, false}, {9, 10, false}};
+    for (const auto& c : cases) {
+        EXPECT_EQ(model_.AnswersTouchRows(aboutB, c.first, c.count), c.touched) << c.first << "+" << c.count;
+    }
+}
+
 TEST_F(DocumentListModelTest, AHistoryReplacedUnderTheRowsLeavesNoRowPointingIntoItsOldLines) {
     History(Line(45000, "C:\\a.txt") + Line(45001, "C:\\b.txt") + Line(45002, "C:\\c.txt"));
     ASSERT_EQ(model_.Fill(DateFilter::All(), -1, {}, false), Result::Done);
