@@ -3,6 +3,7 @@
 #include "app/frame_application.h"
 
 #include "app/command_rules.h"
+#include "framework/display_dpi.h"
 #include "resource.h"
 #include "ui/owner_draw_menu.h"
 
@@ -48,6 +49,7 @@ void CFrameApplication::OnContextMenu(const ContextMenuArgs& args) {
     for (int i = 0; i < kEntriesNotForDocuments; ++i) ::DeleteMenu(file, ::GetMenuItemCount(file) - 1, MF_BYPOSITION);
 
     SetDocumentMenuStates(file);
+    menu.SetDpi(DpiOfWindow(hwnd()));
     if (menu.Enable()) {
         for (const CommandIcon& entry : kIcons) menu.AddImage(static_cast<int>(entry.command), entry.icon);
         menu.SetScheme(CurrentColorScheme());

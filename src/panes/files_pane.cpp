@@ -162,6 +162,7 @@ void CDialogFiles::ApplyDpi(int dpi) {
     // Handing the same list over again makes both controls measure rows and tabs anew.
     ::SendMessageA(list_.hwnd(), LVM_SETIMAGELIST, LVSIL_SMALL, reinterpret_cast<LPARAM>(images_.List()));
     ::SendMessageA(tabs_, TCM_SETIMAGELIST, 0, reinterpret_cast<LPARAM>(images_.List()));
+    list_.ReloadHeaderImages(dpi);
     Layout();
     ::InvalidateRect(hwnd(), nullptr, TRUE);
 }

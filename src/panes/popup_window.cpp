@@ -290,6 +290,7 @@ LRESULT RecentPopup::OnItemActivate() {
 LRESULT RecentPopup::OnRightClick() {
     OwnerDrawMenu menu;
     if (!menu.Load(IDR_POPUP_MENU)) return 0;
+    menu.SetDpi(DpiOfWindow(hwnd()));
     menu.Enable();
     for (const MenuIcon& icon : kMenuIcons) menu.AddImage(icon.command, icon.icon);
     menu.SetScheme(scheme_);

@@ -132,7 +132,9 @@ bool SortListCtrl::Setup(HWND parent, int ascendingIconId, int descendingIconId,
     ::SendMessageA(hwnd(), LVM_SETEXTENDEDLISTVIEWSTYLE, kExtendedStyle, kExtendedStyle);
     sortable_ = false;
     if (!withIcons) return true;
-    if (!LoadHeaderImages(ascendingIconId, descendingIconId)) return false;
+    if (!LoadHeaderImages(ascendingIconId, descendingIconId, ScaleForWindow(hwnd(), kHeaderIconSize))) return false;
+    ascendingIconId_ = ascendingIconId;
+    descendingIconId_ = descendingIconId;
     // Columns a list brings along may carry values in their item data that are not ours (one
     // list view keeps the column's sub-item number there).
     for (int column = 0; column < ColumnCount(); ++column) ClearSortMark(column);
@@ -161,8 +163,7 @@ bool SortListCtrl::AdoptOrCreate(HWND parent, UINT controlId, DWORD style) {
     return false;
 }
 
-bool SortListCtrl::LoadHeaderImages(int ascendingIconId, int descendingIconId) {
-    const int size = ScaleForWindow(hwnd(), kHeaderIconSize);
+bool SortListCtrl::LoadHeaderImages(int ascendingIconId, int descendingIconId, int size) {
     UniqueImageList images(::ImageList_Create(size, size, ILC_COLOR32 | ILC_MASK, 2, 0));
     if (!images) return false;
     for (const int id : {ascendingIconId, descendingIconId}) {
@@ -176,6 +177,10 @@ bool SortListCtrl::LoadHeaderImages(int ascendingIconId, int descendingIconId) {
     ::SendMessageA(header, HDM_SETBITMAPMARGIN, 0, 0);
     headerImages_ = std::move(images);
     return true;
+}
+
+bool SortListCtrl::ReloadHeaderImages(int dpi) {
+    return sortable_ && LoadHeaderImages(ascendingIconId_, descendingIconId_, ScaleToDpi(kHeaderIconSize, dpi));
 }
 
 HWND SortListCtrl::Header() const {

@@ -38,6 +38,8 @@ public:
     bool Setup(HWND parent, int ascendingIconId, int descendingIconId, UINT controlId, DWORD extraStyle = 0);
 
     bool IsSortable() const { return sortable_; }
+    // Draws the header's sort arrows again for a new display scale.
+    bool ReloadHeaderImages(int dpi);
     bool IsOwnerData() const;
     bool IsSingleSelection() const;
     int ColumnCount() const;
@@ -112,7 +114,7 @@ private:
     struct RowKey;
     LRESULT OnReflectedNotify(const ReflectedNotifyArgs& args);
     bool AdoptOrCreate(HWND parent, UINT controlId, DWORD style);
-    bool LoadHeaderImages(int ascendingIconId, int descendingIconId);
+    bool LoadHeaderImages(int ascendingIconId, int descendingIconId, int size);
     HWND Header() const;
     // The header item shows text only and carries no sort value.
     void ClearSortMark(int column);
@@ -124,5 +126,7 @@ private:
     static int CALLBACK CompareRows(LPARAM first, LPARAM second, LPARAM context);
 
     UniqueImageList headerImages_;
+    int ascendingIconId_ = 0;
+    int descendingIconId_ = 0;
     bool sortable_ = false;
 };

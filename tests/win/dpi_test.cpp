@@ -214,6 +214,9 @@ TEST_F(DisplayScaleTest, ADpiChangeTakesTheSuggestedPlaceAndRedrawsTheIcons) {
     ASSERT_TRUE(ListView_GetItem(list, &row));
     EXPECT_EQ(row.iImage, rowImage);
     EXPECT_GE(RowHeight(list), 24);
+    const HWND header = ListView_GetHeader(list);
+    EXPECT_EQ(ImageListIconSize(reinterpret_cast<HIMAGELIST>(::SendMessageA(header, HDM_GETIMAGELIST, 0, 0))), 24)
+        << "the sort arrows";
     // Widths keep their physical size.
     EXPECT_NEAR(ListView_GetColumnWidth(list, 0), nameWidth * 3 / 2, 1);
     RECT grownFilter{};
