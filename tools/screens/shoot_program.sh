@@ -6,30 +6,10 @@
 #   tools/screens/shoot_program.sh [BUILD_DIR]   (default build/windows; build Kestrum first)
 set -euo pipefail
 
-here=$(cd "$(dirname "$0")" && pwd)
-root=$(cd "$here/../.." && pwd)
-build=$(cd "${1:-$root/build/windows}" && pwd)
-out=$build/screens
-harness=$root/cmake/wine-harness.sh
+tool=shoot_program
 export WINE_HARNESS_STATE=screens-run
-
-command -v xdotool >/dev/null || { echo "shoot_program: xdotool is missing" >&2; exit 1; }
-mkdir -p "$out"
-"$harness" setup "$build" >/dev/null
-trap '"$harness" teardown "$build" >/dev/null' EXIT
-# shellcheck disable=SC1090
-. "$build/$WINE_HARNESS_STATE/env.sh"
-
-folder=$build/$WINE_HARNESS_STATE/program
-mkdir -p "$folder"
-cp "$build/bin/Kestrum.exe" "$folder/"
-branch='HKCU\Software\Quillon Works\Kestrum'
-
-setting() { wine reg add "$branch" /v "$1" /t "$2" /d "$3" /f </dev/null >/dev/null 2>&1; }
-shot() { sleep 1.5; import -window root "$out/$1.png"; echo "shoot_program: $out/$1.png"; }
-start() { (cd "$folder" && wine Kestrum.exe </dev/null >/dev/null 2>&1 &) ; sleep "${1:-6}"; }
-stop() { wineserver -k || true; wineserver -w || true; wineserver -p </dev/null >/dev/null 2>&1; sleep 1; }
-main_window() { xdotool search --name '^Kestrum' | head -1; }
+# shellcheck source=tools/screens/common.sh
+. "$(dirname "$0")/common.sh"
 
 for scheme in 0 1 2; do
   wine reg delete "$branch" /f </dev/null >/dev/null 2>&1 || true
