@@ -170,7 +170,8 @@ TEST_F(Documents, DeleteAsksAndSendsTheDocumentToTheRecycleBinLeavingTheHistoryA
     Start(history, 2);
     const int row = RowOf(doomed);
     ASSERT_GE(row, 0);
-    ASSERT_FALSE(remote_->ListCell(list_, row, 2).empty()) << "an existing document has a size";
+    // Its status is learnt off the window's thread, a moment after the row is shown.
+    ASSERT_TRUE(WaitUntil([&] { return !remote_->ListCell(list_, row, 2).empty(); }, 5s)) << "an existing document has a size";
     Select({row});
 
     EXPECT_EQ(RunAnswering(kDelete, IDCANCEL), "Are you sure you want to send selected document(s) to the Recycle Bin?");
