@@ -2,7 +2,7 @@
 // not the whole history. Whatever the last full pass cannot vouch for falls back to it.
 #include "tracking/document_list_model.h"
 
-#include <algorithm>
+#include <unordered_set>
 
 #include "text/case_fold.h"
 #include "text/path_split.h"
@@ -38,11 +38,11 @@ void DocumentListModel::RememberRowPass(const DateFilter& dates, int tab, const 
 void DocumentListModel::LearnStatusesFrom(size_t firstLine) {
     if (!checkNow_) return;
     std::vector<StatusRequest> unknown;
+    std::unordered_set<uint32_t> asked;
     const auto& lines = index_.Lines();
     for (size_t line = firstLine; line < lines.size(); ++line) {
         const uint32_t document = lines[line].document;
-        if (statuses_.Peek(document) != nullptr) continue;
-        if (std::any_of(unknown.begin(), unknown.end(), [&](const StatusRequest& r) { return r.document == document; })) continue;
+        if (statuses_.Peek(document) != nullptr || !asked.insert(document).second) continue;
         unknown.push_back(statuses_.RequestFor(document, index_.Document(document).path));
     }
     if (!unknown.empty()) statuses_.Settle(checkNow_(unknown));

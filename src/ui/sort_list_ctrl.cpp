@@ -405,6 +405,18 @@ int CALLBACK SortListCtrl::CompareRows(LPARAM first, LPARAM second, LPARAM conte
     return order;
 }
 
+namespace {
+
+// Gives the focus back to the row that had it, wherever the reordering put it.
+void CarryFocus(HWND list, int focused, const std::vector<int>& newToOld) {
+    if (focused < 0) return;
+    const int old[] = {focused};
+    const std::vector<int> moved = RowsAfterReorder(old, newToOld);
+    if (!moved.empty()) SetRowState(list, moved.front(), LVIS_FOCUSED, LVIS_FOCUSED);
+}
+
+}  // namespace
+
 void SortListCtrl::KeepRows(const std::vector<int>& newToOld) {
     const HWND list = hwnd();
     const int oldRows = RowCount();
@@ -418,11 +430,7 @@ void SortListCtrl::KeepRows(const std::vector<int>& newToOld) {
     ::SendMessageA(list, LVM_SETITEMCOUNT, newToOld.size(), LVSICF_NOSCROLL | LVSICF_NOINVALIDATEALL);
     if (allSelected) SetRowState(list, -1, LVIS_SELECTED, LVIS_SELECTED);
     for (const int row : RowsAfterReorder(selected, newToOld)) SetRowState(list, row, LVIS_SELECTED, LVIS_SELECTED);
-    if (focused >= 0) {
-        const int old[] = {focused};
-        const std::vector<int> moved = RowsAfterReorder(old, newToOld);
-        if (!moved.empty()) SetRowState(list, moved.front(), LVIS_FOCUSED, LVIS_FOCUSED);
-    }
+    CarryFocus(list, focused, newToOld);
     // The first row kept at or below the old first row shown is shown first.
     const auto wantedTop = static_cast<int>(std::lower_bound(newToOld.begin(), newToOld.end(), top) - newToOld.begin());
     const int nowTop = static_cast<int>(::SendMessageA(list, LVM_GETTOPINDEX, 0, 0));
@@ -445,11 +453,7 @@ void SortListCtrl::CarrySelection(const std::vector<int>& newToOld) {
         DeselectAll(list);
         for (const int row : RowsAfterReorder(selected, newToOld)) SetRowState(list, row, LVIS_SELECTED, LVIS_SELECTED);
     }
-    if (focused >= 0) {
-        const int old[] = {focused};
-        const std::vector<int> moved = RowsAfterReorder(old, newToOld);
-        if (!moved.empty()) SetRowState(list, moved.front(), LVIS_FOCUSED, LVIS_FOCUSED);
-    }
+    CarryFocus(list, focused, newToOld);
 }
 
 bool SortListCtrl::Select(int index, bool select, bool scroll, bool centre) {

@@ -61,6 +61,15 @@ constexpr WPARAM kPopupDelete = 32828;
 
 void Key(WORD key, bool up) { ::keybd_event(static_cast<BYTE>(key), 0, up ? KEYEVENTF_KEYUP : 0, 0); }
 
+// Presses the popup's hot key, Ctrl+Shift+U, and waits for the popup; null when it did not show.
+HWND PopupByHotKey(KestrumProcess& kestrum) {
+    for (const WORD key : {WORD(VK_CONTROL), WORD(VK_SHIFT), WORD('U')}) Key(key, false);
+    for (const WORD key : {WORD('U'), WORD(VK_SHIFT), WORD(VK_CONTROL)}) Key(key, true);
+    HWND popup = nullptr;
+    WaitUntil([&] { return (popup = VisibleWindowOf(kestrum.ProcessId(), "#32770")) != nullptr; }, 5s);
+    return popup;
+}
+
 class Tray : public testing::Test {
 protected:
     void SetUp() override { ::RegDeleteTreeA(HKEY_CURRENT_USER, kBranch); }
@@ -114,10 +123,8 @@ TEST_F(Tray, HotKeyCallsUpThePopup) {
     KestrumProcess kestrum(kestrumExe, folder_.Path());
     ASSERT_TRUE(kestrum.Started() && kestrum.Window() != nullptr);
     WaitUntil([] { return false; }, 500ms);
-    for (const WORD key : {WORD(VK_CONTROL), WORD(VK_SHIFT), WORD('U')}) Key(key, false);
-    for (const WORD key : {WORD('U'), WORD(VK_SHIFT), WORD(VK_CONTROL)}) Key(key, true);
-    HWND popup = nullptr;
-    ASSERT_TRUE(WaitUntil([&] { return (popup = VisibleWindowOf(kestrum.ProcessId(), "#32770")) != nullptr; }, 5s));
+    const HWND popup = PopupByHotKey(kestrum);
+    ASSERT_NE(popup, nullptr);
     EXPECT_TRUE(::GetWindowLongPtrA(popup, GWL_EXSTYLE) & WS_EX_TOPMOST);
     EXPECT_FALSE(::IsWindowVisible(kestrum.Window()));
     EXPECT_TRUE(kestrum.ExitWithin(5s));
@@ -132,10 +139,8 @@ TEST_F(Tray, ThePopupsDeleteIsTheMainWindowsAndAsksFirst) {
     KestrumProcess kestrum(kestrumExe, folder_.Path());
     ASSERT_TRUE(kestrum.Started() && kestrum.Window() != nullptr);
     WaitUntil([] { return false; }, 500ms);
-    for (const WORD key : {WORD(VK_CONTROL), WORD(VK_SHIFT), WORD('U')}) Key(key, false);
-    for (const WORD key : {WORD('U'), WORD(VK_SHIFT), WORD(VK_CONTROL)}) Key(key, true);
-    HWND popup = nullptr;
-    ASSERT_TRUE(WaitUntil([&] { return (popup = VisibleWindowOf(kestrum.ProcessId(), "#32770")) != nullptr; }, 5s));
+    const HWND popup = PopupByHotKey(kestrum);
+    ASSERT_NE(popup, nullptr);
 
     std::string question;
     std::thread answer([&] { question = AnswerMessageBoxWith(IDCANCEL); });
