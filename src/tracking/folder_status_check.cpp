@@ -10,6 +10,15 @@ namespace {
 
 std::string_view FolderOf(std::string_view path) { return path.substr(0, BaseNameOffset(path)); }
 
+// "C:\docs\old\" is "old" in "C:\docs\"; a root has no parent (both empty).
+std::pair<std::string_view, std::string_view> ParentAndName(std::string_view folder) {
+    if (folder.empty() || (folder.back() != '\\' && folder.back() != '/')) return {};
+    const std::string_view withoutSeparator = folder.substr(0, folder.size() - 1);
+    const size_t name = BaseNameOffset(withoutSeparator);
+    if (name == 0 || name == withoutSeparator.size()) return {};
+    return {withoutSeparator.substr(0, name), withoutSeparator.substr(name)};
+}
+
 std::vector<StatusAnswer> AllWith(const FolderGroup& group, const FileStatus& status) {
     std::vector<StatusAnswer> answers;
     answers.reserve(group.requests.size());
@@ -42,13 +51,39 @@ bool FolderStatusChecker::RootAnswers(const std::string& folder) {
     return found->second.answers;
 }
 
+bool FolderStatusChecker::FolderExists(const std::string& folder) {
+    const auto [parent, name] = ParentAndName(folder);
+    if (parent.empty()) return services_.folderExists(folder);
+    const uint64_t now = services_.now();
+    std::string key = FoldCase(parent);
+    if (const auto found = parents_.find(key);
+        found != parents_.end() && now - found->second.listedAt < kParentListingLifetimeMs) {
+        // Only absence is taken from the listing: the name may belong to a file, not a folder.
+        const auto& names = found->second.names;
+        if (names && !names->contains(FoldCase(name))) return false;
+        return services_.folderExists(folder);
+    }
+    if (services_.folderExists(folder)) return true;
+    if (parents_.size() >= kParentListingsKept) {
+        std::erase_if(parents_, [&](const auto& entry) { return now - entry.second.listedAt >= kParentListingLifetimeMs; });
+        if (parents_.size() >= kParentListingsKept) parents_.clear();
+    }
+    ParentListing& listing = parents_[std::move(key)];
+    listing = {std::nullopt, now};
+    if (const std::optional<FolderServices::Listing> entries = services_.listFolder(std::string(parent))) {
+        listing.names.emplace();
+        for (const auto& entry : *entries) listing.names->insert(FoldCase(entry.first));
+    }
+    return false;
+}
+
 std::vector<StatusAnswer> FolderStatusChecker::Check(const FolderGroup& group) {
     const FileStatus missing;
     if (group.requests.empty()) return {};
     // Nothing behind a silent share is asked: every question there could wait for minutes.
     if (!RootAnswers(group.folder)) return AllWith(group, missing);
     const bool several = group.requests.size() > 1;
-    if (several && !group.folder.empty() && !services_.folderExists(group.folder)) return AllWith(group, missing);
+    if (several && !group.folder.empty() && !FolderExists(group.folder)) return AllWith(group, missing);
 
     if (group.requests.size() >= kListFrom && !group.folder.empty()) {
         if (const std::optional<FolderServices::Listing> listing = services_.listFolder(group.folder)) {

@@ -1,6 +1,10 @@
 // Answers file-status questions folder by folder: a folder that is gone settles all its
 // documents at once, a listing answers for every file in it, and a drive or share that does not
-// answer settles its documents as unavailable without a single wait per document.
+// answer settles its documents as unavailable without a single wait per document. Where one
+// folder turned out to be gone, its parent's listing answers for the siblings for a while: a
+// file system that matches names without regard to case (Wine's) reads the whole parent for
+// every name it does not find, so thousands of gone folders under one parent would each cost
+// a read of it.
 #pragma once
 
 #include <cstdint>
@@ -8,6 +12,7 @@
 #include <optional>
 #include <string>
 #include <unordered_map>
+#include <unordered_set>
 #include <utility>
 #include <vector>
 
@@ -43,6 +48,9 @@ public:
     static constexpr size_t kListFrom = 4;
     // How long a root's answer (or silence) is trusted.
     static constexpr uint64_t kRootAnswerLifetimeMs = 30'000;
+    // How long a parent's listing answers for gone sibling folders, and how many are kept.
+    static constexpr uint64_t kParentListingLifetimeMs = 2'000;
+    static constexpr size_t kParentListingsKept = 64;
 
     explicit FolderStatusChecker(FolderServices services) : services_(std::move(services)) {}
 
@@ -53,6 +61,7 @@ public:
 
 private:
     bool RootAnswers(const std::string& folder);
+    bool FolderExists(const std::string& folder);
 
     FolderServices services_;
     struct RootAnswer {
@@ -60,4 +69,9 @@ private:
         uint64_t askedAt = 0;
     };
     std::unordered_map<std::string, RootAnswer> roots_;  // by case-folded root
+    struct ParentListing {
+        std::optional<std::unordered_set<std::string>> names;  // case-folded; none: not listable
+        uint64_t listedAt = 0;
+    };
+    std::unordered_map<std::string, ParentListing> parents_;  // by case-folded parent folder
 };

@@ -38,8 +38,20 @@ struct World {
                 [this](const std::string& folder) -> std::optional<FolderServices::Listing> {
                     ++asked["list " + folder];
                     if (listingFails) return std::nullopt;
+                    // Its files, and the folders directly inside it; a folder nobody holds is gone.
                     FolderServices::Listing listing;
-                    for (const auto& [name, status] : folders.at(folder)) listing.emplace_back(name, status);
+                    bool exists = false;
+                    for (const auto& [path, files] : folders) {
+                        if (path == folder) {
+                            exists = true;
+                            for (const auto& [name, status] : files) listing.emplace_back(name, status);
+                        } else if (path.starts_with(folder)) {
+                            exists = true;
+                            const std::string inner = path.substr(folder.size());
+                            if (inner.find('\\') == inner.size() - 1) listing.emplace_back(inner.substr(0, inner.size() - 1), FileStatus{true});
+                        }
+                    }
+                    if (!exists) return std::nullopt;
                     return listing;
                 },
                 [this](const std::string& path) -> std::optional<FileStatus> {
@@ -97,7 +109,8 @@ TEST(FolderStatusChecker, AsksTheCheapestQuestionThatSettlesTheFolder) {
          {"C:\\docs\\a.txt"}, false, {"0:yes 5"}, {{"root C:\\", 1}, {"stat C:\\docs\\a.txt", 1}}},
         {"a folder that is gone settles all its documents",
          {"C:\\gone\\a.txt", "C:\\gone\\b.txt", "C:\\gone\\c.txt", "C:\\gone\\d.txt", "C:\\gone\\e.txt"}, false,
-         {"0:no 0", "1:no 0", "2:no 0", "3:no 0", "4:no 0"}, {{"root C:\\", 1}, {"exists C:\\gone\\", 1}}},
+         {"0:no 0", "1:no 0", "2:no 0", "3:no 0", "4:no 0"},
+         {{"root C:\\", 1}, {"exists C:\\gone\\", 1}, {"list C:\\", 1}}},
         {"a few documents of an existing folder are asked one by one",
          {"C:\\docs\\a.txt", "C:\\docs\\missing.txt"}, false, {"0:yes 5", "1:no 0"},
          {{"root C:\\", 1}, {"exists C:\\docs\\", 1}, {"stat C:\\docs\\a.txt", 1}, {"stat C:\\docs\\missing.txt", 1}}},
@@ -119,6 +132,41 @@ TEST(FolderStatusChecker, AsksTheCheapestQuestionThatSettlesTheFolder) {
         EXPECT_EQ(Summary(checker.CheckAll(Requests(c.paths))), c.answers) << c.name;
         EXPECT_EQ(world.asked, c.asked) << c.name;
     }
+}
+
+TEST(FolderStatusChecker, AGoneFoldersParentIsListedOnceAndAnswersForItsGoneSiblingsForAWhile) {
+    const FileStatus file{true, 5, 1, 2};
+    World world;
+    world.folders["C:\\work\\"] = {{"note", file}};
+    world.folders["C:\\work\\kept\\"] = {{"a.txt", file}};
+    FolderStatusChecker checker(world.Services());
+    const std::vector<StatusAnswer> answers = checker.CheckAll(Requests({
+        "C:\\work\\gone 1\\a.txt", "C:\\work\\gone 1\\b.txt",   // missing: the parent is listed
+        "C:\\work\\Gone 2\\a.txt", "C:\\WORK\\gone 2\\b.txt",   // absent from that listing
+        "C:\\work\\kept\\a.txt", "C:\\work\\kept\\b.txt",       // listed: asked for itself
+        "C:\\work\\note\\a.txt", "C:\\work\\note\\b.txt",       // a file of that name, no folder
+        "C:\\lost\\x\\a.txt", "C:\\lost\\x\\b.txt",             // the parent cannot be listed ...
+        "C:\\lost\\y\\a.txt", "C:\\lost\\y\\b.txt",             // ... and is not asked again
+    }));
+    EXPECT_EQ(Summary(answers), (std::vector<std::string>{"0:no 0", "1:no 0", "2:no 0", "3:no 0", "4:yes 5", "5:no 0",
+                                                           "6:no 0", "7:no 0", "8:no 0", "9:no 0", "10:no 0", "11:no 0"}));
+    EXPECT_EQ(world.asked, (std::map<std::string, int>{{"root C:\\", 1},
+                                                        {"exists C:\\work\\gone 1\\", 1},
+                                                        {"list C:\\work\\", 1},
+                                                        {"exists C:\\work\\kept\\", 1},
+                                                        {"stat C:\\work\\kept\\a.txt", 1},
+                                                        {"stat C:\\work\\kept\\b.txt", 1},
+                                                        {"exists C:\\work\\note\\", 1},
+                                                        {"exists C:\\lost\\x\\", 1},
+                                                        {"list C:\\lost\\", 1},
+                                                        {"exists C:\\lost\\y\\", 1}}));
+
+    // A folder made since is not hidden by an old listing for long.
+    world.folders["C:\\work\\gone 3\\"] = {{"a.txt", file}};
+    world.clock += FolderStatusChecker::kParentListingLifetimeMs;
+    EXPECT_EQ(Summary(checker.CheckAll(Requests({"C:\\work\\gone 3\\a.txt", "C:\\work\\gone 3\\c.txt"}))),
+              (std::vector<std::string>{"0:yes 5", "1:no 0"}));
+    EXPECT_EQ(world.asked["list C:\\work\\"], 1) << "an existing folder needs no listing of its parent";
 }
 
 TEST(FolderStatusChecker, ASilentShareIsProbedOnceInAWhileAndNothingBehindItIsTouched) {
