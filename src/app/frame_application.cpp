@@ -146,6 +146,7 @@ bool CFrameApplication::CreateFrame() {
 }
 
 LRESULT CFrameApplication::OnCreate(const CreateArgs&) {
+    creating_ = true;
     dpi_ = DpiOfWindow(hwnd());
     LoadFrameIcons(dpi_);
     ::SetMenu(hwnd(), nullptr);  // the owner-drawn main menu comes with the language
@@ -173,6 +174,8 @@ LRESULT CFrameApplication::OnCreate(const CreateArgs&) {
 
     RegisterHotKeys();
     AddTrayIcon();
+    creating_ = false;
+    RebuildView();
     UpdateCaptionAndStatus();
     return 0;
 }

@@ -152,6 +152,8 @@ protected:
     LRESULT DefaultProcedure(UINT message, WPARAM wParam, LPARAM lParam) override;
 
 private:
+    // The rest of a rebuild once the model's tabs are built: tabs shown, rows filled.
+    void ShowBuiltTabs();
     LRESULT OnCreate(const CreateArgs& args);
     void OnDestroy();
     void OnSize(const SizeArgs& args);
@@ -250,6 +252,7 @@ private:
     StatusWords statusWords_;  // in the current language; read from its file only when it changes
     SelectionFacts selection_;
     bool viewStale_ = false;
+    bool creating_ = false;  // OnCreate runs
     std::unique_ptr<FileStatusWorker> statusWorker_;
     // What the answers since the last settled moment changed.
     struct StatusRound {

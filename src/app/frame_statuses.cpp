@@ -104,7 +104,7 @@ void CFrameApplication::OnStatusesSettled() {
             std::vector<std::string> after(model_.TabCount());
             for (size_t tab = 0; tab < after.size(); ++tab) model_.TabExtension(static_cast<int>(tab), after[tab]);
             if (after != before) {
-                RebuildView();
+                ShowBuiltTabs();
                 return;
             }
         }

@@ -30,23 +30,34 @@ bool IsInside(HWND focus, HWND pane) {
 }  // namespace
 
 bool CFrameApplication::RebuildView() {
+    // The panes ask for a rebuild as they are set up; one at the end of the creation serves all.
+    if (creating_) return true;
     if (scanning_) {
         rebuildAfterScan_ = true;
         return true;
     }
     if (!files_.IsAlive() || !filter_.IsAlive()) return false;
-    viewStale_ = false;
-    // The position carries over to the new tabs, not the document type.
-    const int position = std::max(files_.SelectedTab(), 0);
     const std::optional<DateFilter> dates = filter_.CurrentDateFilter();
     if (!dates || !files_.BuildTabs(*dates)) return false;
+    ShowBuiltTabs();
+    return true;
+}
+
+void CFrameApplication::ShowBuiltTabs() {
+    if (scanning_) {
+        rebuildAfterScan_ = true;
+        return;
+    }
+    viewStale_ = false;
+    // The position carries over to the new tabs, not the document type: the tab control still
+    // shows the old ones.
+    const int position = std::max(files_.SelectedTab(), 0);
     files_.ShowTabs();
     const int tab = std::min(position, files_.TabCount() - 1);
     if (tab >= 0) files_.SelectTab(tab);
     FillList(Stored(Setting::ViewTypesAll) ? -1 : tab);
     LayoutPanes();
     AskForStatuses();
-    return true;
 }
 
 void CFrameApplication::OnHistoryAppended() {
