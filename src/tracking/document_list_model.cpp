@@ -15,6 +15,14 @@ constexpr uint64_t kUnixEpochFileTime = 116'444'736'000'000'000ull;
 // Rows that appends can add before the list of rows has to move in memory.
 constexpr size_t kAppendedRowsRoom = 4096;
 
+// Eight bytes of a text from `from` on as a number that orders as the bytes do, missing bytes
+// counting as 0: of two texts, the one with the smaller number is the smaller one.
+uint64_t LeadingBytes(std::string_view text, size_t from) {
+    uint64_t bytes = 0;
+    for (size_t i = from; i < from + 8; ++i) bytes = bytes << 8 | (i < text.size() ? static_cast<unsigned char>(text[i]) : 0u);
+    return bytes;
+}
+
 }  // namespace
 
 DocumentListModel::DocumentListModel(LegacyDecoder legacy, CheckStatuses checkNow, DateFormats formats)
@@ -147,15 +155,27 @@ const std::vector<uint32_t>& DocumentListModel::TextRanks(int column) {
         spans[document] = {texts.size(), folded.size()};
         texts += folded;
     }
-    std::vector<std::pair<std::string_view, uint32_t>> order(count);
+    // Most comparisons end within the first sixteen bytes, held as two numbers that order as
+    // the bytes do; only texts equal that far are compared whole.
+    struct Entry {
+        uint64_t lead[2];
+        std::string_view text;
+        uint32_t document;
+    };
+    std::vector<Entry> order(count);
     for (uint32_t document = 0; document < count; ++document) {
-        order[document] = {std::string_view(texts).substr(spans[document].first, spans[document].second), document};
+        const std::string_view text = std::string_view(texts).substr(spans[document].first, spans[document].second);
+        order[document] = {{LeadingBytes(text, 0), LeadingBytes(text, 8)}, text, document};
     }
-    std::sort(order.begin(), order.end());
+    std::sort(order.begin(), order.end(), [](const Entry& a, const Entry& b) {
+        if (a.lead[0] != b.lead[0]) return a.lead[0] < b.lead[0];
+        if (a.lead[1] != b.lead[1]) return a.lead[1] < b.lead[1];
+        return a.text < b.text;
+    });
     ranks.assign(count, 0);
     for (uint32_t i = 0, rank = 0; i < count; ++i) {
-        if (i > 0 && order[i].first != order[i - 1].first) rank = i;
-        ranks[order[i].second] = rank;
+        if (i > 0 && order[i].text != order[i - 1].text) rank = i;
+        ranks[order[i].document] = rank;
     }
     return ranks;
 }

@@ -206,6 +206,21 @@ TEST_F(DocumentListModelTest, SortsEveryColumnAndKeepsEqualRowsInHistoryOrder) {
         << "a column that does not exist changes nothing";
 }
 
+TEST_F(DocumentListModelTest, SortsNamesByTheirWholeTextWhereverTheyDiffer) {
+    // Names that differ past their first bytes, a name that begins another, one that is equal
+    // without regard to case (it keeps its history order) and one that starts beyond ASCII.
+    History(Line(45000, "C:\\x\\report for the year 2024.txt") + Line(45000, "C:\\x\\\xC3\xA9" "clair.txt") +
+            Line(45000, "C:\\y\\REPORT FOR THE YEAR 2023.txt") + Line(45000, "C:\\x\\report f.txt") +
+            Line(45000, "C:\\x\\report for the year 2024 final.txt") + Line(45000, "C:\\x\\report") +
+            Line(45000, "C:\\x\\report for the year 2023.txt"));
+    FillKnown(DateFilter::All(), -1, {});
+    model_.Sort(kColumnName, true);
+    EXPECT_EQ(Column(kColumnName), (std::vector<std::string>{"report", "report f.txt", "REPORT FOR THE YEAR 2023.txt",
+                                                             "report for the year 2023.txt",
+                                                             "report for the year 2024 final.txt",
+                                                             "report for the year 2024.txt", "\xC3\xA9" "clair.txt"}));
+}
+
 TEST_F(DocumentListModelTest, APurgeRemovesTheShownLinesAndReportsAFailedRewrite) {
     History(Line(45000, "C:\\a.txt") + "junk\r\n" + Line(45001, "C:\\b.pdf") + Line(45001, "C:\\c.txt"));
     ASSERT_EQ(model_.BuildTabs(DateFilter::Day(45001), true), Result::Done);
