@@ -2,6 +2,7 @@
 #include "tracking/document_list_model.h"
 
 #include <algorithm>
+#include <system_error>
 
 #include "text/case_fold.h"
 #include "text/path_split.h"
@@ -30,15 +31,33 @@ DocumentListModel::DocumentListModel(LegacyDecoder legacy, CheckStatuses checkNo
 
 bool DocumentListModel::Attach(std::string_view programPath) { return history_.Locate(programPath); }
 
+void DocumentListModel::ReadAhead() {
+    if (history_.Path().empty() || readAhead_.valid()) return;
+    try {
+        readAhead_ = std::async(std::launch::async, [this] { return index_.Update(history_.Path()); });
+    } catch (const std::system_error&) {
+        // No thread to spare: the first pass reads the history itself.
+    }
+}
+
+bool DocumentListModel::FinishReadAhead() {
+    if (!readAhead_.valid()) return false;
+    const HistoryIndex::Refresh refresh = readAhead_.get();
+    return refresh == HistoryIndex::Refresh::Rebuilt || refresh == HistoryIndex::Refresh::Failed;
+}
+
 bool DocumentListModel::UpdateIndex() {
+    const bool renumberedAhead = FinishReadAhead();
     const HistoryIndex::Refresh refresh = index_.Update(history_.Path());
-    if (refresh == HistoryIndex::Refresh::Rebuilt || refresh == HistoryIndex::Refresh::Failed) {
+    if (renumberedAhead || refresh == HistoryIndex::Refresh::Rebuilt || refresh == HistoryIndex::Refresh::Failed) {
         // Document and line numbers start afresh: nothing known under the old ones still applies,
         // and rows would point into lines that are gone.
         statuses_.ForgetAll();
         rows_.clear();
         nameRanks_.clear();
         folderRanks_.clear();
+        tabPass_.lines.reset();
+        rowPass_.lines.reset();
     }
     KeepPassesOverKeptLines();
     return refresh != HistoryIndex::Refresh::Failed;

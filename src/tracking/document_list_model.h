@@ -5,6 +5,7 @@
 
 #include <cstdint>
 #include <functional>
+#include <future>
 #include <optional>
 #include <string>
 #include <string_view>
@@ -48,6 +49,9 @@ public:
 
     // Places the history beside the program, creating it when missing. False for an empty path.
     bool Attach(std::string_view programPath);
+    // Starts reading the attached history on a thread of its own, so that the caller can build
+    // its windows meanwhile; the next pass waits for it, then reads what changed since.
+    void ReadAhead();
     const HistoryFile& History() const { return history_; }
 
     // Rebuilds the type tabs for the dates: one per extension in order of first occurrence
@@ -165,6 +169,8 @@ private:
     // ---- end of the append block ----
 
     bool UpdateIndex();
+    // Waits for a read started by ReadAhead; true when it numbered documents and lines afresh.
+    bool FinishReadAhead();
     uint32_t RowDocument(size_t row) const { return index_.Lines()[rows_.at(row)].document; }
     // The document's status, or nothing while it is not known.
     const FileStatus* Status(uint32_t document) { return statuses_.Find(document); }
@@ -189,4 +195,7 @@ private:
     };
     std::vector<Tab> tabs_;
     std::vector<uint32_t> rows_;  // indices into index_.Lines()
+
+    // Last, so that it is waited for before the index it fills goes away.
+    std::future<HistoryIndex::Refresh> readAhead_;
 };

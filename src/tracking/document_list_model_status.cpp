@@ -45,6 +45,7 @@ bool DocumentListModel::DropVanishedRows(const std::vector<uint32_t>& vanishedDo
 }
 
 void DocumentListModel::RecheckNow(const std::vector<std::string>& paths) {
+    if (readAhead_.valid()) UpdateIndex();
     if (!checkNow_ || paths.empty()) return;
     std::unordered_set<uint32_t> identities;
     for (const std::string& path : paths) {

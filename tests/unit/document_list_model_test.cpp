@@ -79,6 +79,31 @@ protected:
                                          [](uint64_t utc) { return "time " + std::to_string(utc); }}};
 };
 
+TEST_F(DocumentListModelTest, AReadAheadServesTheFirstPassAndMissesNoChangeMadeMeanwhile) {
+    const struct {
+        const char* name;
+        std::string written;  // after the read ahead started; empty: nothing
+        std::vector<std::string> names;
+    } cases[] = {
+        {"as read ahead", "", {"a.txt", "b.pdf"}},
+        {"grown meanwhile", Line(45000, "C:\\a.txt") + Line(45001, "C:\\b.pdf") + Line(45002, "C:\\c.doc"),
+         {"a.txt", "b.pdf", "c.doc"}},
+        {"rewritten meanwhile", Line(45003, "C:\\d.txt"), {"d.txt"}},
+        {"emptied meanwhile", " ", {}},
+    };
+    for (const auto& c : cases) {
+        History(Line(45000, "C:\\a.txt") + Line(45001, "C:\\b.pdf"));
+        DocumentListModel model(nullptr, nullptr, DateFormats{[](int32_t) { return std::string(); }, nullptr});
+        ASSERT_TRUE(model.Attach((folder_ / "Kestrum.exe").string()));
+        model.ReadAhead();
+        if (!c.written.empty()) std::ofstream(folder_ / "Kestrum.dat", std::ios::binary | std::ios::trunc) << c.written;
+        ASSERT_EQ(model.Fill(DateFilter::All(), -1, {}, false), Result::Done) << c.name;
+        std::vector<std::string> names;
+        for (size_t row = 0; row < model.RowCount(); ++row) names.push_back(model.CellText(row, kColumnName));
+        EXPECT_EQ(names, c.names) << c.name;
+    }
+}
+
 TEST_F(DocumentListModelTest, NothingIsReadBeforeAttaching) {
     EXPECT_FALSE(model_.Attach(""));
     EXPECT_EQ(model_.BuildTabs(DateFilter::All(), true), Result::NoHistory);
