@@ -59,6 +59,7 @@ const MessageMap& RecentPopup::Map() const {
     static constexpr NotifyEntry kNotifications[] = {
         route::Notify<LVN_ITEMACTIVATE, IDC_POPUP_LIST, &RecentPopup::OnItemActivate>(),
         route::Notify<NM_RCLICK, IDC_POPUP_LIST, &RecentPopup::OnRightClick>(),
+        route::Notify<LVN_GETDISPINFOA, IDC_POPUP_LIST, &RecentPopup::OnGetDisplayInfo>(),
     };
     static constexpr MessageMap kMap{.messages = kMessages, .notifications = kNotifications};
     return kMap;
@@ -76,7 +77,9 @@ bool RecentPopup::OnInitDialog() {
     show_.Subclass(Item(IDC_POPUP_SHOW));
     hide_.Subclass(Item(IDC_POPUP_HIDE));
 
-    list_.Setup(hwnd(), 0, 0, IDC_POPUP_LIST, LVS_NOCOLUMNHEADER | LVS_SHAREIMAGELISTS);
+    // Rows are served from memory: inserting hundreds of items one by one would cost more than
+    // the whole pass over the history.
+    list_.Setup(hwnd(), 0, 0, IDC_POPUP_LIST, LVS_NOCOLUMNHEADER | LVS_SHAREIMAGELISTS | LVS_OWNERDATA);
     ListView_SetExtendedListViewStyleEx(list_.hwnd(), LVS_EX_TRACKSELECT | LVS_EX_ONECLICKACTIVATE | LVS_EX_UNDERLINEHOT,
                                         LVS_EX_TRACKSELECT | LVS_EX_ONECLICKACTIVATE | LVS_EX_UNDERLINEHOT);
     // The tips of cut names must show above the topmost popup.
@@ -154,29 +157,26 @@ void RecentPopup::Fill(int days) {
     const int32_t today = LocalToday();
     std::vector<DocumentListModel::RecentDocument> documents = model_.RecentDocuments(today - days, today);
     const HWND list = list_.hwnd();
+    // Drawn once, when everything is in place: a shown list paints at once on some changes.
     ::SendMessageA(list, WM_SETREDRAW, FALSE, 0);
-    ListView_DeleteAllItems(list);
+    list_.SelectAll(false);  // a virtual list keeps the selection by position
     paths_.clear();
+    rows_.clear();
     // The model's icons, one per document type, are shared for the whole run: the shell is
     // not asked again for every show.
-    ListView_SetImageList(list, images_.List(), LVSIL_SMALL);
+    if (ListView_GetImageList(list, LVSIL_SMALL) != images_.List()) ListView_SetImageList(list, images_.List(), LVSIL_SMALL);
     paths_.reserve(documents.size());
+    rows_.reserve(documents.size());
     for (auto& document : documents) {
-        std::string name = SplitNameAndFolder(document.path).name;
-        LVITEMA item{};
-        item.mask = LVIF_TEXT | LVIF_IMAGE;
-        item.iItem = static_cast<int>(paths_.size());
-        item.pszText = name.data();
-        item.iImage = images_.ForExtension(document.extension).image;
-        if (ListView_InsertItem(list, &item) < 0) continue;
+        rows_.push_back({SplitNameAndFolder(document.path).name, images_.ForExtension(document.extension).image});
         paths_.push_back(std::move(document.path));
     }
-    ::SendMessageA(list, WM_SETREDRAW, TRUE, 0);
+    ::SendMessageA(list, LVM_SETITEMCOUNT, paths_.size(), 0);
     if (!paths_.empty()) {
         ::SetFocus(list);
-        list_.SelectAll(false);
         list_.Select(static_cast<int>(paths_.size()) - 1, true, true);
     }
+    ::SendMessageA(list, WM_SETREDRAW, TRUE, 0);
 }
 
 void RecentPopup::ShowOnTop() {
@@ -280,6 +280,15 @@ bool RecentPopup::PreTranslateMessage(MSG& message) {
         return true;
     }
     return false;
+}
+
+LRESULT RecentPopup::OnGetDisplayInfo(NMLVDISPINFOA& info) {
+    LVITEMA& item = info.item;
+    if (item.iItem < 0 || static_cast<size_t>(item.iItem) >= rows_.size()) return 0;
+    Row& row = rows_[static_cast<size_t>(item.iItem)];
+    if (item.mask & LVIF_TEXT) item.pszText = row.name.data();
+    if (item.mask & LVIF_IMAGE) item.iImage = row.image;
+    return 0;
 }
 
 LRESULT RecentPopup::OnItemActivate() {

@@ -3,6 +3,7 @@
 #pragma once
 
 #include <windows.h>
+#include <commctrl.h>
 
 #include <functional>
 #include <string>
@@ -76,6 +77,7 @@ private:
     LRESULT OnDrawItem(const DrawItemArgs& args);
     LRESULT OnItemActivate();
     LRESULT OnRightClick();
+    LRESULT OnGetDisplayInfo(NMLVDISPINFOA& info);
     void Layout();
     void Open();
     std::vector<std::string> SelectedPaths() const;
@@ -93,4 +95,9 @@ private:
     WindowAnimator animator_;
     int scheme_ = 0;
     std::vector<std::string> paths_;  // row i shows paths_[i]
+    struct Row {
+        std::string name;
+        int image = 0;
+    };
+    std::vector<Row> rows_;  // what row i shows, as the list asks for it
 };

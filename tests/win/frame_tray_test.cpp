@@ -160,6 +160,12 @@ TEST_F(TrayFrameTest, PopupListsExistingDocumentsOfTheLastDaysOnceOldestFirst) {
     // Zero days leaves the rows as they are.
     Popup().Fill(0);
     EXPECT_EQ(PopupRows().size(), 3u);
+
+    // Filled again over fewer days: the new rows are served, and only the newest is selected.
+    Popup().Fill(1);
+    EXPECT_EQ(PopupRows(), (std::vector<std::string>{"a.txt", "c.doc"}));
+    EXPECT_EQ(ListView_GetSelectedCount(Popup().List()), 1u);
+    EXPECT_EQ(ListView_GetNextItem(Popup().List(), -1, LVNI_SELECTED), 1);
 }
 
 TEST_F(TrayFrameTest, PopupSitsAtTheBottomRightOnTopAndTranslucent) {
