@@ -49,12 +49,13 @@ bool CFrameApplication::ShowRecentPopup() {
         // Opacity set back to 100 since the last show: opaque at once, not at the next start.
         ::SetWindowLongPtrA(popup->hwnd(), GWL_EXSTYLE, exStyle & ~static_cast<LONG_PTR>(WS_EX_LAYERED));
     }
+    // Filled while hidden, it shows its new rows at once and paints once.
+    popup->Fill(static_cast<int>(store.ReadNumber(Setting::TipDays)));
     popup->ShowOnTop();
 
     POINT cursor{};
     ::GetCursorPos(&cursor);
     hoverRect_ = {cursor.x - kHoverHalf, cursor.y - kHoverHalf, cursor.x + kHoverHalf, cursor.y + kHoverHalf};
-    popup->Fill(static_cast<int>(store.ReadNumber(Setting::TipDays)));
     return true;
 }
 

@@ -173,7 +173,8 @@ void RecentPopup::Fill(int days) {
     }
     ::SendMessageA(list, LVM_SETITEMCOUNT, paths_.size(), 0);
     if (!paths_.empty()) {
-        ::SetFocus(list);
+        // A hidden popup gives its list the focus when it is shown.
+        if (::IsWindowVisible(hwnd())) ::SetFocus(list);
         list_.Select(static_cast<int>(paths_.size()) - 1, true, true);
     }
     ::SendMessageA(list, WM_SETREDRAW, TRUE, 0);
@@ -182,6 +183,7 @@ void RecentPopup::Fill(int days) {
 void RecentPopup::ShowOnTop() {
     if (!IsAlive()) return;
     ::SetWindowPos(hwnd(), HWND_TOPMOST, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE | SWP_SHOWWINDOW);
+    if (!paths_.empty()) ::SetFocus(list_.hwnd());
     ::UpdateWindow(hwnd());
     // The mouse is watched only while the popup is up: a hidden popup costs nothing.
     ::SetTimer(hwnd(), kHoverTimer, kHoverPeriodMs, nullptr);

@@ -216,16 +216,16 @@ Figures Measure(const std::string& root, int32_t today) {
     timed(figures.reread, [&] { frame.RebuildView(); });
     timed(figures.rebuild, [&] { frame.RebuildView(); });
 
-    // The tray popup over the history the main window already holds: shown, filled with the
-    // last three days and painted.
+    // The tray popup over the history the main window already holds: filled with the last
+    // three days, shown and painted, as the program calls it up.
     RecentPopup popup(model, frame.Images(), PopupHost{});
     if (!popup.CreatePopup()) {
         std::fprintf(stderr, "cannot create the popup\n");
         std::exit(1);
     }
     const auto shown = Clock::now();
-    popup.ShowOnTop();
     popup.Fill(3);
+    popup.ShowOnTop();
     ::UpdateWindow(popup.hwnd());
     ::UpdateWindow(popup.List());
     figures.popup = Ms(shown);
@@ -233,8 +233,8 @@ Figures Measure(const std::string& root, int32_t today) {
     // Shown again at once: the file status of its documents is still known, so what remains
     // is the pass over the parsed history and the painting.
     const auto again = Clock::now();
-    popup.ShowOnTop();
     popup.Fill(3);
+    popup.ShowOnTop();
     ::UpdateWindow(popup.hwnd());
     ::UpdateWindow(popup.List());
     figures.popupAgain = Ms(again);
