@@ -56,23 +56,31 @@ bool FolderStatusChecker::FolderExists(const std::string& folder) {
     if (parent.empty()) return services_.folderExists(folder);
     const uint64_t now = services_.now();
     std::string key = FoldCase(parent);
-    if (const auto found = parents_.find(key);
-        found != parents_.end() && now - found->second.listedAt < kParentListingLifetimeMs) {
+    auto found = parents_.find(key);
+    const bool recent = found != parents_.end() && now - found->second.since < kParentListingLifetimeMs;
+    if (recent && found->second.names) {
         // Only absence is taken from the listing: the name may belong to a file, not a folder.
-        const auto& names = found->second.names;
-        if (names && !names->contains(FoldCase(name))) return false;
+        if (!found->second.names->contains(FoldCase(name))) return false;
         return services_.folderExists(folder);
     }
     if (services_.folderExists(folder)) return true;
-    if (parents_.size() >= kParentListingsKept) {
-        std::erase_if(parents_, [&](const auto& entry) { return now - entry.second.listedAt >= kParentListingLifetimeMs; });
-        if (parents_.size() >= kParentListingsKept) parents_.clear();
+    if (!recent) {
+        // One gone folder is asked about alone: listing a large parent would cost more.
+        if (parents_.size() >= kParentListingsKept) {
+            std::erase_if(parents_, [&](const auto& entry) { return now - entry.second.since >= kParentListingLifetimeMs; });
+            if (parents_.size() >= kParentListingsKept) parents_.clear();
+        }
+        parents_[std::move(key)] = {std::nullopt, false, now};
+        return false;
     }
-    ParentListing& listing = parents_[std::move(key)];
-    listing = {std::nullopt, now};
-    if (const std::optional<FolderServices::Listing> entries = services_.listFolder(std::string(parent))) {
-        listing.names.emplace();
-        for (const auto& entry : *entries) listing.names->insert(FoldCase(entry.first));
+    // A second one: its siblings are likely gone too, and one listing answers for them all.
+    ParentListing& listing = found->second;
+    if (!listing.listed) {
+        listing = {std::nullopt, true, now};
+        if (const std::optional<FolderServices::Listing> entries = services_.listFolder(std::string(parent))) {
+            listing.names.emplace();
+            for (const auto& entry : *entries) listing.names->insert(FoldCase(entry.first));
+        }
     }
     return false;
 }

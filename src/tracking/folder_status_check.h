@@ -1,7 +1,7 @@
 // Answers file-status questions folder by folder: a folder that is gone settles all its
 // documents at once, a listing answers for every file in it, and a drive or share that does not
-// answer settles its documents as unavailable without a single wait per document. Where one
-// folder turned out to be gone, its parent's listing answers for the siblings for a while: a
+// answer settles its documents as unavailable without a single wait per document. Where two
+// folders turned out to be gone, their parent's listing answers for the siblings for a while: a
 // file system that matches names without regard to case (Wine's) reads the whole parent for
 // every name it does not find, so thousands of gone folders under one parent would each cost
 // a read of it.
@@ -70,8 +70,9 @@ private:
     };
     std::unordered_map<std::string, RootAnswer> roots_;  // by case-folded root
     struct ParentListing {
-        std::optional<std::unordered_set<std::string>> names;  // case-folded; none: not listable
-        uint64_t listedAt = 0;
+        std::optional<std::unordered_set<std::string>> names;  // case-folded; none: not listed
+        bool listed = false;  // tried: the parent could not be listed when `names` is none
+        uint64_t since = 0;   // when its first gone folder was found, or it was listed
     };
     std::unordered_map<std::string, ParentListing> parents_;  // by case-folded parent folder
 };
