@@ -160,22 +160,20 @@ void RecentPopup::Fill(int days) {
     // Drawn once, when everything is in place: a shown list paints at once on some changes.
     ::SendMessageA(list, WM_SETREDRAW, FALSE, 0);
     list_.SelectAll(false);  // a virtual list keeps the selection by position
-    paths_.clear();
     rows_.clear();
     // The model's icons, one per document type, are shared for the whole run: the shell is
     // not asked again for every show.
     if (ListView_GetImageList(list, LVSIL_SMALL) != images_.List()) ListView_SetImageList(list, images_.List(), LVSIL_SMALL);
-    paths_.reserve(documents.size());
     rows_.reserve(documents.size());
     for (auto& document : documents) {
-        rows_.push_back({SplitNameAndFolder(document.path).name, images_.ForExtension(document.extension).image});
-        paths_.push_back(std::move(document.path));
+        std::string name = SplitNameAndFolder(document.path).name;
+        rows_.push_back({std::move(document.path), std::move(name), images_.ForExtension(document.extension).image});
     }
-    ::SendMessageA(list, LVM_SETITEMCOUNT, paths_.size(), 0);
-    if (!paths_.empty()) {
+    ::SendMessageA(list, LVM_SETITEMCOUNT, rows_.size(), 0);
+    if (!rows_.empty()) {
         // A hidden popup gives its list the focus when it is shown.
         if (::IsWindowVisible(hwnd())) ::SetFocus(list);
-        list_.Select(static_cast<int>(paths_.size()) - 1, true, true);
+        list_.Select(static_cast<int>(rows_.size()) - 1, true, true);
     }
     ::SendMessageA(list, WM_SETREDRAW, TRUE, 0);
 }
@@ -183,7 +181,7 @@ void RecentPopup::Fill(int days) {
 void RecentPopup::ShowOnTop() {
     if (!IsAlive()) return;
     ::SetWindowPos(hwnd(), HWND_TOPMOST, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE | SWP_SHOWWINDOW);
-    if (!paths_.empty()) ::SetFocus(list_.hwnd());
+    if (!rows_.empty()) ::SetFocus(list_.hwnd());
     ::UpdateWindow(hwnd());
     // The mouse is watched only while the popup is up: a hidden popup costs nothing.
     ::SetTimer(hwnd(), kHoverTimer, kHoverPeriodMs, nullptr);
@@ -212,10 +210,17 @@ void RecentPopup::OnTimer(const TimerArgs& args) {
     Hide();
 }
 
+std::vector<std::string> RecentPopup::Paths() const {
+    std::vector<std::string> paths;
+    paths.reserve(rows_.size());
+    for (const Row& row : rows_) paths.push_back(row.path);
+    return paths;
+}
+
 std::vector<std::string> RecentPopup::SelectedPaths() const {
     std::vector<std::string> paths;
     for (const int row : list_.SelectedRows()) {
-        if (row >= 0 && static_cast<size_t>(row) < paths_.size()) paths.push_back(paths_[static_cast<size_t>(row)]);
+        if (row >= 0 && static_cast<size_t>(row) < rows_.size()) paths.push_back(rows_[static_cast<size_t>(row)].path);
     }
     return paths;
 }

@@ -56,7 +56,8 @@ public:
     // Icons, caption buttons and rows at `dpi` (after a DPI change; the row icons are the
     // main window's, already redrawn).
     void ApplyDpi(int dpi);
-    const std::vector<std::string>& Paths() const { return paths_; }
+    // The rows' documents, in row order.
+    std::vector<std::string> Paths() const;
     HWND List() const { return list_.hwnd(); }
 
 protected:
@@ -94,10 +95,10 @@ private:
     ColorScheme painter_;
     WindowAnimator animator_;
     int scheme_ = 0;
-    std::vector<std::string> paths_;  // row i shows paths_[i]
     struct Row {
-        std::string name;
+        std::string path;
+        std::string name;  // what the list shows, as it asks for it
         int image = 0;
     };
-    std::vector<Row> rows_;  // what row i shows, as the list asks for it
+    std::vector<Row> rows_;
 };
