@@ -34,7 +34,7 @@ void CFrameApplication::StartStatusWorker() {
 }
 
 void CFrameApplication::AskForStatuses() {
-    if (statusWorker_) statusWorker_->Ask(model_.TakeStatusRequests());
+    if (statusWorker_) statusWorker_->Ask(model_.TakeStatusQuestions());
 }
 
 // The status bar's tick while the window is shown: the questions the painting raised go out,

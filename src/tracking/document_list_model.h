@@ -101,7 +101,7 @@ public:
     // File status. Passes, cells and sorting never wait for it: a document not known yet is
     // noted as wanted and counts as existing with empty cells. The owner takes the questions,
     // has them answered elsewhere and hands the answers back; statuses are kept until doubted.
-    std::vector<StatusRequest> TakeStatusRequests();
+    StatusQuestions TakeStatusQuestions();
     // Applies answers; the rows stay as they are.
     FileStatusBoard::Changes ApplyStatusAnswers(const std::vector<StatusAnswer>& answers);
     // With deleted documents hidden, the rows of these documents (known to be missing now) leave

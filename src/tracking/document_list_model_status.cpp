@@ -5,8 +5,8 @@
 #include <algorithm>
 #include <unordered_set>
 
-std::vector<StatusRequest> DocumentListModel::TakeStatusRequests() {
-    return statuses_.TakeRequests([this](uint32_t document) -> const std::string& { return index_.Document(document).path; });
+StatusQuestions DocumentListModel::TakeStatusQuestions() {
+    return statuses_.TakeQuestions([this](uint32_t document) -> std::string_view { return index_.Document(document).path; });
 }
 
 FileStatusBoard::Changes DocumentListModel::ApplyStatusAnswers(const std::vector<StatusAnswer>& answers) {

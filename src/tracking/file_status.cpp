@@ -34,19 +34,44 @@ const FileStatus* FileStatusBoard::Find(uint32_t document) {
     return entry.known ? &entry.status : nullptr;
 }
 
-std::vector<StatusRequest> FileStatusBoard::TakeRequests(const std::function<const std::string&(uint32_t)>& path) {
+void StatusQuestions::Reserve(size_t questions, size_t pathBytes) {
+    questions_.reserve(questions);
+    paths_.reserve(pathBytes);
+}
+
+void StatusQuestions::Add(uint32_t document, std::string_view path) {
+    paths_ += path;
+    questions_.push_back({document, paths_.size()});
+}
+
+std::vector<StatusRequest> StatusQuestions::Unpack() const {
     std::vector<StatusRequest> requests;
-    requests.reserve(wanted_.size());
+    requests.reserve(questions_.size());
+    size_t start = 0;
+    for (const Question& question : questions_) {
+        requests.push_back({question.document, paths_.substr(start, question.pathEnd - start), generation_});
+        start = question.pathEnd;
+    }
+    return requests;
+}
+
+StatusQuestions FileStatusBoard::TakeQuestions(const std::function<std::string_view(uint32_t)>& path) {
+    // Room for every path at once: under some systems each first touch of fresh memory costs
+    // more than the copy, and a growing buffer touches it again at each move.
+    size_t pathBytes = 0;
+    for (const uint32_t document : wanted_) pathBytes += path(document).size();
+    StatusQuestions questions(generation_);
+    questions.Reserve(wanted_.size(), pathBytes);
     for (const uint32_t document : wanted_) {
         Entry& entry = entries_[document];
         if (!entry.wanted) continue;  // settled meanwhile
         entry.wanted = false;
         entry.asked = true;
-        requests.push_back({document, path(document), generation_});
+        questions.Add(document, path(document));
     }
-    outstanding_ += requests.size();
+    outstanding_ += questions.Size();
     wanted_.clear();
-    return requests;
+    return questions;
 }
 
 void FileStatusBoard::Record(Entry& entry, const FileStatus& status, Changes& changes) {

@@ -31,6 +31,29 @@ struct StatusRequest {
     uint32_t generation = 0;
 };
 
+// Questions as the board hands them over: every path in one buffer, so that taking a great
+// many costs the window one copy instead of an allocation per question. The worker unpacks
+// them on its own thread.
+class StatusQuestions {
+public:
+    explicit StatusQuestions(uint32_t generation = 0) : generation_(generation) {}
+    void Reserve(size_t questions, size_t pathBytes);
+    void Add(uint32_t document, std::string_view path);
+    size_t Size() const { return questions_.size(); }
+    bool Empty() const { return questions_.empty(); }
+    uint32_t Generation() const { return generation_; }
+    std::vector<StatusRequest> Unpack() const;
+
+private:
+    struct Question {
+        uint32_t document = 0;
+        size_t pathEnd = 0;  // in paths_; the path begins where the one before ends
+    };
+    uint32_t generation_ = 0;
+    std::string paths_;
+    std::vector<Question> questions_;
+};
+
 struct StatusAnswer {
     uint32_t document = 0;
     FileStatus status;
@@ -49,7 +72,7 @@ public:
     const FileStatus* Peek(uint32_t document) const;
 
     // The documents wanted since the last call, each once; `path` names a document's file.
-    std::vector<StatusRequest> TakeRequests(const std::function<const std::string&(uint32_t)>& path);
+    StatusQuestions TakeQuestions(const std::function<std::string_view(uint32_t)>& path);
 
     // What a batch of answers changed.
     struct Changes {

@@ -5,6 +5,7 @@
 #include <chrono>
 #include <condition_variable>
 #include <future>
+#include <iterator>
 #include <mutex>
 #include <thread>
 #include <utility>
@@ -18,14 +19,19 @@ struct FileStatusWorker::Shared {
     Notify notify;
     std::mutex lock;
     std::condition_variable wake;
-    std::vector<StatusRequest> queue;
+    std::vector<StatusQuestions> queue;
     std::vector<StatusAnswer> answers;
     uint32_t newestGeneration = 0;
+    int pauses = 0;         // the owner's pauses now in force
     bool notified = false;  // the window was told and has not taken the answers yet
     bool stopping = false;
 
     void Run();
     void HandOver(std::vector<StatusAnswer>& learnt);
+    bool Paused() {
+        const std::lock_guard guard(lock);
+        return pauses > 0;
+    }
 };
 
 void FileStatusWorker::Shared::HandOver(std::vector<StatusAnswer>& learnt) {
@@ -42,21 +48,36 @@ void FileStatusWorker::Shared::HandOver(std::vector<StatusAnswer>& learnt) {
 void FileStatusWorker::Shared::Run() {
     using Clock = std::chrono::steady_clock;
     for (;;) {
-        std::vector<StatusRequest> batch;
+        std::vector<StatusQuestions> asked;
         uint32_t generation = 0;
         {
             std::unique_lock guard(lock);
             wake.wait(guard, [this] { return stopping || !queue.empty(); });
             if (stopping) return;
-            batch.swap(queue);
+            asked.swap(queue);
             generation = newestGeneration;
         }
-        std::erase_if(batch, [generation](const StatusRequest& request) { return request.generation != generation; });
+        std::vector<StatusRequest> batch;
+        for (const StatusQuestions& questions : asked) {
+            if (questions.Generation() != generation) continue;
+            std::vector<StatusRequest> requests = questions.Unpack();
+            if (batch.empty()) {
+                batch = std::move(requests);
+                continue;
+            }
+            batch.insert(batch.end(), std::make_move_iterator(requests.begin()), std::make_move_iterator(requests.end()));
+        }
         std::vector<StatusAnswer> learnt;
         auto handedOver = Clock::now();
         for (const FolderGroup& group : GroupByFolder(std::move(batch))) {
+            if (Paused()) {
+                // What is learnt is the owner's to take while the worker waits.
+                HandOver(learnt);
+                handedOver = Clock::now();
+            }
             {
-                const std::lock_guard guard(lock);
+                std::unique_lock guard(lock);
+                wake.wait(guard, [this] { return stopping || pauses == 0; });
                 // Numbered afresh meanwhile, or closing: the rest of the batch is about nothing.
                 if (stopping || newestGeneration != generation) break;
             }
@@ -90,8 +111,8 @@ FileStatusWorker::~FileStatusWorker() {
     }
 }
 
-void FileStatusWorker::Ask(std::vector<StatusRequest> requests) {
-    if (requests.empty()) return;
+void FileStatusWorker::Ask(StatusQuestions questions) {
+    if (questions.Empty()) return;
     if (!thread_.joinable()) {
         std::promise<void> done;
         finished_ = done.get_future();
@@ -102,13 +123,23 @@ void FileStatusWorker::Ask(std::vector<StatusRequest> requests) {
     }
     {
         const std::lock_guard guard(shared_->lock);
-        for (const StatusRequest& request : requests) {
-            shared_->newestGeneration = std::max(shared_->newestGeneration, request.generation);
-        }
-        shared_->queue.insert(shared_->queue.end(), std::make_move_iterator(requests.begin()),
-                              std::make_move_iterator(requests.end()));
+        shared_->newestGeneration = std::max(shared_->newestGeneration, questions.Generation());
+        shared_->queue.push_back(std::move(questions));
     }
     shared_->wake.notify_one();
+}
+
+FileStatusWorker::Pause::Pause(FileStatusWorker& worker) : shared_(worker.shared_.get()) {
+    const std::lock_guard guard(shared_->lock);
+    ++shared_->pauses;
+}
+
+FileStatusWorker::Pause::~Pause() {
+    {
+        const std::lock_guard guard(shared_->lock);
+        --shared_->pauses;
+    }
+    shared_->wake.notify_all();
 }
 
 std::vector<StatusAnswer> FileStatusWorker::TakeAnswers() {

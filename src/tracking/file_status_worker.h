@@ -13,6 +13,8 @@
 #include "tracking/folder_status_check.h"
 
 class FileStatusWorker {
+    struct Shared;
+
 public:
     // Answers one folder's questions; runs on the worker's thread.
     using CheckGroup = std::function<std::vector<StatusAnswer>(const FolderGroup&)>;
@@ -29,12 +31,25 @@ public:
     FileStatusWorker& operator=(const FileStatusWorker&) = delete;
 
     // Queues questions (the thread starts with the first). Those of an older generation than the newest seen are dropped unasked.
-    void Ask(std::vector<StatusRequest> requests);
+    void Ask(StatusQuestions questions);
     // The answers so far, in the order they were learnt.
     std::vector<StatusAnswer> TakeAnswers();
 
+    // While one lives, the worker starts no further folder: the owner has work of its own that
+    // the worker's calls into the system would slow down (under some systems a long list
+    // paints several times slower while another thread lists folders).
+    class Pause {
+    public:
+        explicit Pause(FileStatusWorker& worker);
+        ~Pause();
+        Pause(const Pause&) = delete;
+        Pause& operator=(const Pause&) = delete;
+
+    private:
+        Shared* shared_;
+    };
+
 private:
-    struct Shared;
     std::shared_ptr<Shared> shared_;
     std::thread thread_;
     std::future<void> finished_;

@@ -65,7 +65,7 @@ protected:
             ASSERT_EQ(model.Fill(dates, tab, view, false), Result::Done);
             if (sorting.column >= 0) model.Sort(sorting.column, sorting.ascending);
             for (size_t row = 0; row < model.RowCount(); ++row) model.RowStatusKnown(row);
-            model.ApplyStatusAnswers(Check(model.TakeStatusRequests()));
+            model.ApplyStatusAnswers(Check(model.TakeStatusQuestions().Unpack()));
         }
     }
     // Tabs, then each row as path and day.

@@ -55,7 +55,7 @@ protected:
     // Answers every question the model raised so far; the old position of each row kept.
     std::vector<int> Answer() {
         std::vector<int> newToOld;
-        model_.DropVanishedRows(model_.ApplyStatusAnswers(Check(model_.TakeStatusRequests())).vanished, newToOld);
+        model_.DropVanishedRows(model_.ApplyStatusAnswers(Check(model_.TakeStatusQuestions().Unpack())).vanished, newToOld);
         return newToOld;
     }
     // Learns the status of every row's document, as drawing all rows would.
@@ -269,10 +269,10 @@ TEST_F(DocumentListModelTest, AnUnknownStatusShowsTheRowUntilItsAnswerRemovesIt)
     EXPECT_EQ(model_.CellText(0, kColumnSize), "");
     EXPECT_EQ(model_.StatusesOutstanding(), 0u) << "nothing is outstanding before it is taken";
 
-    const std::vector<StatusRequest> requests = model_.TakeStatusRequests();
+    const std::vector<StatusRequest> requests = model_.TakeStatusQuestions().Unpack();
     EXPECT_EQ(requests.size(), 3u) << "each document once, however many rows and cells asked";
     EXPECT_EQ(model_.StatusesOutstanding(), 3u);
-    EXPECT_TRUE(model_.TakeStatusRequests().empty()) << "an asked document is not asked again";
+    EXPECT_TRUE(model_.TakeStatusQuestions().Unpack().empty()) << "an asked document is not asked again";
 
     const FileStatusBoard::Changes changes = model_.ApplyStatusAnswers(Check(requests));
     EXPECT_EQ(model_.RowCount(), 4u) << "rows leave only when their owner says so";
@@ -313,7 +313,7 @@ TEST_F(DocumentListModelTest, StatusesAreKeptUntilDoubtedAndDroppedWhenTheHistor
     files_["C:\\a.txt"] = {true, 1, 1, 1};
     model_.DoubtFileStatus();
     model_.RowStatusKnown(0);
-    const std::vector<StatusRequest> stale = model_.TakeStatusRequests();
+    const std::vector<StatusRequest> stale = model_.TakeStatusQuestions().Unpack();
     ASSERT_EQ(stale.size(), 1u);
     History(Line(45000, "C:\\gone.txt") + Line(45001, "C:\\a.txt"));
     ASSERT_EQ(model_.Fill(DateFilter::All(), -1, {}, false), Result::Done);

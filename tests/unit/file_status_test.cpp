@@ -189,13 +189,33 @@ TEST(FolderStatusChecker, ASilentShareIsProbedOnceInAWhileAndNothingBehindItIsTo
     EXPECT_EQ(world.asked["root \\\\nas\\docs\\"], 1) << "asked again once its answer is old";
 }
 
+TEST(FileStatusBoard, HandsEachWantedDocumentOverOnceWithItsOwnPath) {
+    const std::vector<std::string> paths = {"", "C:\\a.txt", "\\\\nas\\d\\\xc3\xbc.docx"};
+    FileStatusBoard board;
+    for (const uint32_t document : {2u, 0u, 2u, 1u}) board.Find(document);
+    auto take = [&] { return board.TakeQuestions([&](uint32_t document) -> std::string_view { return paths[document]; }); };
+    const StatusQuestions questions = take();
+    const uint32_t generation = board.RequestFor(0, "").generation;
+    EXPECT_EQ(questions.Generation(), generation);
+    const std::vector<StatusRequest> requests = questions.Unpack();
+    ASSERT_EQ(requests.size(), 3u);
+    const uint32_t order[] = {2, 0, 1};
+    for (size_t i = 0; i < requests.size(); ++i) {
+        EXPECT_EQ(requests[i].document, order[i]);
+        EXPECT_EQ(requests[i].path, paths[order[i]]) << "an empty path takes nothing from its neighbours";
+        EXPECT_EQ(requests[i].generation, generation);
+    }
+    EXPECT_EQ(board.Outstanding(), 3u);
+    EXPECT_TRUE(take().Empty()) << "asked documents are not handed over again";
+}
+
 TEST(FileStatusBoard, SaysWhatAnswersChangedForTheView) {
     const FileStatus here{true, 1, 1, 1}, grown{true, 2, 1, 1}, gone;
     FileStatusBoard board;
     const std::string path = "p";
     auto ask = [&](std::initializer_list<uint32_t> documents) {
         for (const uint32_t document : documents) board.Find(document);
-        return board.TakeRequests([&](uint32_t) -> const std::string& { return path; });
+        return board.TakeQuestions([&](uint32_t) -> std::string_view { return path; }).Unpack();
     };
     auto answer = [&](const std::vector<StatusRequest>& requests, std::vector<FileStatus> statuses) {
         std::vector<StatusAnswer> answers;

@@ -9,6 +9,7 @@
 #include <map>
 #include <mutex>
 #include <set>
+#include <thread>
 
 namespace {
 
@@ -60,12 +61,12 @@ struct Probe {
     }
 };
 
-std::vector<StatusRequest> Requests(int count, int folders, uint32_t generation) {
-    std::vector<StatusRequest> requests;
+StatusQuestions Requests(int count, int folders, uint32_t generation) {
+    StatusQuestions questions(generation);
     for (int i = 0; i < count; ++i) {
-        requests.push_back({static_cast<uint32_t>(i), "C:\\f" + std::to_string(i % folders) + "\\" + std::to_string(i), generation});
+        questions.Add(static_cast<uint32_t>(i), "C:\\f" + std::to_string(i % folders) + "\\" + std::to_string(i));
     }
-    return requests;
+    return questions;
 }
 
 TEST(FileStatusWorker, AnswersEveryQuestionOnceAndTellsOncePerWaitingBatch) {
@@ -98,6 +99,29 @@ TEST(FileStatusWorker, QuestionsOfAnOlderGenerationAreDroppedUnasked) {
     }
     EXPECT_EQ(byGeneration[1], 1) << "only the folder already being checked";
     EXPECT_EQ(probe->folders.size(), 3u);
+}
+
+TEST(FileStatusWorker, APauseHoldsTheWorkerBetweenFoldersUntilItEnds) {
+    auto probe = std::make_shared<Probe>();
+    FileStatusWorker worker([probe](const FolderGroup& group) { return probe->Check(group); }, [probe] { probe->Notify(); });
+    probe->SetOpen(false);
+    worker.Ask(Requests(3, 3, 1));
+    probe->WaitForCheck(1);
+    std::set<uint32_t> answered;
+    {
+        const FileStatusWorker::Pause pause(worker);
+        probe->SetOpen(true);  // the folder begun before the pause is finished
+        for (const StatusAnswer& answer : probe->Take(worker)) answered.insert(answer.document);
+        EXPECT_EQ(answered.size(), 1u);
+        std::this_thread::sleep_for(50ms);
+        const std::lock_guard guard(probe->lock);
+        EXPECT_EQ(probe->folders.size(), 1u) << "no folder begun while paused";
+    }
+    while (answered.size() < 3) {
+        const std::vector<StatusAnswer> answers = probe->Take(worker);
+        ASSERT_FALSE(answers.empty()) << "the rest answered once the pause ended";
+        for (const StatusAnswer& answer : answers) answered.insert(answer.document);
+    }
 }
 
 TEST(FileStatusWorker, ClosingIsNotHeldUpByAQuestionThatHangs) {

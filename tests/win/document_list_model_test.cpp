@@ -28,7 +28,7 @@ protected:
     // Learns every row's status from the file system, as the window's worker would.
     void LearnStatuses() {
         for (size_t row = 0; row < model_.RowCount(); ++row) model_.RowStatusKnown(row);
-        model_.ApplyStatusAnswers(SystemStatusCheck()(model_.TakeStatusRequests()));
+        model_.ApplyStatusAnswers(SystemStatusCheck()(model_.TakeStatusQuestions().Unpack()));
     }
     std::vector<std::string> Column(int column) {
         std::vector<std::string> cells;

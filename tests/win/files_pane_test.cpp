@@ -95,7 +95,7 @@ protected:
     // Every row's document's status from the file system, as the main window's worker learns it.
     void LearnStatuses() {
         for (size_t row = 0; row < model_.RowCount(); ++row) model_.RowStatusKnown(row);
-        model_.ApplyStatusAnswers(SystemStatusCheck()(model_.TakeStatusRequests()));
+        model_.ApplyStatusAnswers(SystemStatusCheck()(model_.TakeStatusQuestions().Unpack()));
         ::InvalidateRect(List(), nullptr, FALSE);
     }
     static std::string HistoryPath() {
