@@ -66,7 +66,7 @@ public:
     // Whether a recorded opening is waiting for the window to be shown.
     bool ViewWaitsForShow() const { return viewStale_; }
     // Sends the file-status questions the view raised so far to the worker (the status tick
-    // does this while the window is shown).
+    // does this while the window is shown; a hidden window's questions wait for its showing).
     void AskForStatuses();
     // Removes from the history every line the current view shows; the caller rebuilds.
     bool ClearCurrentView();
@@ -206,7 +206,18 @@ private:
 
     // File status, learnt by the worker while the window goes on answering.
     void StartStatusWorker();
+    // What the answers since the last settled moment changed.
+    struct StatusRound {
+        bool answered = false;
+        bool vanished = false;
+        bool appeared = false;
+    };
     void OnStatusesSettled();
+    void AskForStatusesWhileShown();
+    // Brings the tabs of a view that hides deleted documents up to date with the settled
+    // statuses, and fills the list again where dropping the gone rows would not do; true
+    // when it filled the list.
+    bool RefillForSettledStatuses(const StatusRound& round);
     void OnStatusTick();
     void DropVanishedRows();
 
@@ -254,16 +265,14 @@ private:
     bool viewStale_ = false;
     bool creating_ = false;  // OnCreate runs
     std::unique_ptr<FileStatusWorker> statusWorker_;
-    // What the answers since the last settled moment changed.
-    struct StatusRound {
-        bool answered = false;
-        bool vanished = false;
-        bool appeared = false;
-    } statusRound_;
+    StatusRound statusRound_;
     int ticksSinceDoubt_ = 0;
     // Documents answered missing whose rows have not left a view that hides them yet: a list
     // view takes a while to change its row count, so rows leave a few times a second.
     std::vector<uint32_t> vanished_;
+    // An answer changed a row on the screen: the next status tick repaints the list. Answers
+    // come faster than a long list paints, and a paint after each would keep the window busy.
+    bool answeredRowsShown_ = false;
     bool selectionStale_ = true;  // selection_ must be counted again
     bool scanning_ = false;          // a scan of the Recent folder runs
     bool rebuildAfterScan_ = false;  // a full rebuild was asked for meanwhile

@@ -7,6 +7,7 @@
 
 #include <algorithm>
 #include <memory>
+#include <optional>
 #include <utility>
 
 #include "settings/settings_store.h"
@@ -37,20 +38,35 @@ void CFrameApplication::AskForStatuses() {
     if (statusWorker_) statusWorker_->Ask(model_.TakeStatusQuestions());
 }
 
+// The worker's file system calls slow down the window's own calls into the system: while the
+// window is hidden (and as it is made), its questions wait, and the first tick after it shows,
+// once its first paint is done, sends them.
+void CFrameApplication::AskForStatusesWhileShown() {
+    if (::IsWindowVisible(hwnd())) AskForStatuses();
+}
+
 // The status bar's tick while the window is shown: the questions the painting raised go out,
 // and now and then everything shown is doubted.
 void CFrameApplication::OnStatusTick() {
+    // What the answers changed is shown now, in one paint, while the worker waits: its calls
+    // into the system would make the window's own several times slower.
+    std::optional<FileStatusWorker::Pause> pause;
+    if (statusWorker_) pause.emplace(*statusWorker_);
+    CFilesListCtrl* list = ListControl();
     if (++ticksSinceDoubt_ >= kDoubtEveryTicks) {
         ticksSinceDoubt_ = 0;
         model_.DoubtFileStatus();
-        if (CFilesListCtrl* list = ListControl()) ::InvalidateRect(list->hwnd(), nullptr, FALSE);
+        answeredRowsShown_ = true;
     }
     if (ticksSinceDoubt_ % kDropEveryTicks == 0) DropVanishedRows();
+    if (std::exchange(answeredRowsShown_, false) && list != nullptr) ::InvalidateRect(list->hwnd(), nullptr, FALSE);
     // The popup read a history that was replaced meanwhile: the rows shown named its old lines.
-    CFilesListCtrl* list = ListControl();
+    list = ListControl();
     if (list != nullptr && static_cast<size_t>(list->RowCount()) != model_.RowCount()) RebuildView();
-    AskForStatuses();
     UpdateCaptionAndStatus();
+    if (list != nullptr) ::UpdateWindow(list->hwnd());
+    pause.reset();
+    AskForStatuses();
 }
 
 void CFrameApplication::DropVanishedRows() {
@@ -72,43 +88,51 @@ void CFrameApplication::OnFileStatuses() {
     statusRound_.appeared |= changes.appeared;
     vanished_.insert(vanished_.end(), changes.vanished.begin(), changes.vanished.end());
     // Drawing the list costs a good part of a frame under some systems: only the rows on the
-    // screen that an answer is about are worth it.
+    // screen that an answer is about are worth it, at the next tick.
     if (CFilesListCtrl* list = ListControl()) {
         const auto top = static_cast<size_t>(std::max<LRESULT>(::SendMessageA(list->hwnd(), LVM_GETTOPINDEX, 0, 0), 0));
         const auto page = static_cast<size_t>(std::max<LRESULT>(::SendMessageA(list->hwnd(), LVM_GETCOUNTPERPAGE, 0, 0), 0)) + 1;
-        if (model_.AnswersTouchRows(answers, top, page)) ::InvalidateRect(list->hwnd(), nullptr, FALSE);
+        answeredRowsShown_ |= model_.AnswersTouchRows(answers, top, page);
     }
     selectionStale_ = true;
-    if (model_.StatusesOutstanding() == 0) {
-        DropVanishedRows();
-        OnStatusesSettled();
-    }
+    if (model_.StatusesOutstanding() == 0) OnStatusesSettled();
 }
 
 void CFrameApplication::OnStatusesSettled() {
     const StatusRound round = std::exchange(statusRound_, {});
-    if (!files_.IsAlive() || !filter_.IsAlive()) return;
-    const bool hidesDeleted = !Stored(Setting::ViewDeleted);
-    // A document that came back belongs among rows it was never part of: only a new pass knows where.
-    if (hidesDeleted && round.appeared) {
-        RebuildView();
-        return;
-    }
-    if (hidesDeleted && round.vanished) {
-        // A type whose documents are all gone loses its tab; the tab pass is cheap, the list
-        // is filled again only when the tabs changed.
-        std::vector<std::string> before(model_.TabCount());
-        for (size_t tab = 0; tab < before.size(); ++tab) model_.TabExtension(static_cast<int>(tab), before[tab]);
-        const std::optional<DateFilter> dates = filter_.CurrentDateFilter();
-        if (dates && files_.BuildTabs(*dates)) {
-            std::vector<std::string> after(model_.TabCount());
-            for (size_t tab = 0; tab < after.size(); ++tab) model_.TabExtension(static_cast<int>(tab), after[tab]);
-            if (after != before) {
-                ShowBuiltTabs();
-                return;
-            }
-        }
-    }
+    // A refill leaves out every row known to be gone: dropping them first would be wasted.
+    if (RefillForSettledStatuses(round)) return;
+    DropVanishedRows();
     CFilesListCtrl* list = ListControl();
     if (list != nullptr && round.answered && SortsByFileColumn(*list)) list->SortAgain();
+}
+
+bool CFrameApplication::RefillForSettledStatuses(const StatusRound& round) {
+    if (!files_.IsAlive() || !filter_.IsAlive() || Stored(Setting::ViewDeleted)) return false;
+    // A document that came back belongs among rows it was never part of: only a new pass knows where.
+    if (round.appeared) return RebuildView();
+    if (!round.vanished) return false;
+    // A type whose documents are all gone loses its tab; the tab pass is cheap, the list is
+    // filled again only when the tab shown changes its type.
+    std::vector<std::string> before(model_.TabCount());
+    for (size_t tab = 0; tab < before.size(); ++tab) model_.TabExtension(static_cast<int>(tab), before[tab]);
+    const std::optional<DateFilter> dates = filter_.CurrentDateFilter();
+    if (!dates || !files_.BuildTabs(*dates)) return false;
+    std::vector<std::string> after(model_.TabCount());
+    for (size_t tab = 0; tab < after.size(); ++tab) model_.TabExtension(static_cast<int>(tab), after[tab]);
+    if (after == before) return false;
+    const int position = std::max(files_.SelectedTab(), 0);
+    const int tab = std::min(position, static_cast<int>(after.size()) - 1);
+    const bool sameType = tab >= 0 && static_cast<size_t>(position) < before.size() &&
+                          after[static_cast<size_t>(tab)] == before[static_cast<size_t>(position)];
+    if (scanning_ || !(sameType || Stored(Setting::ViewTypesAll))) {
+        ShowBuiltTabs();
+        return true;
+    }
+    // The list keeps showing the same type: its rows are the ones it has less those now gone,
+    // and only the strip changes.
+    files_.ShowTabs();
+    files_.SelectTab(tab);
+    LayoutPanes();
+    return false;
 }

@@ -57,7 +57,7 @@ void CFrameApplication::ShowBuiltTabs() {
     if (tab >= 0) files_.SelectTab(tab);
     FillList(Stored(Setting::ViewTypesAll) ? -1 : tab);
     LayoutPanes();
-    AskForStatuses();
+    AskForStatusesWhileShown();
 }
 
 void CFrameApplication::OnHistoryAppended() {
@@ -102,7 +102,7 @@ bool CFrameApplication::FillList(int tab) {
     const int rows = list->RowCount();
     if (rows > 0) list->Select(previous < 0 ? 0 : std::min(previous, rows - 1));
     files_.ShowOrHideTabStrip();
-    AskForStatuses();
+    AskForStatusesWhileShown();
     return filled;
 }
 

@@ -3,6 +3,7 @@
 #include "app/frame_application.h"
 
 #include <commctrl.h>
+#include <algorithm>
 #include <cstdio>
 #include <set>
 #include <gtest/gtest.h>
@@ -564,6 +565,39 @@ TEST_F(FrameTest, ARebuildWithFewerTabsSelectsTheLastAndWithNoneSelectsNothing) 
     EXPECT_EQ(SelectedTab(), -1);
     EXPECT_EQ(Rows(), 0);
     EXPECT_EQ(Caption(), "Kestrum");
+}
+
+TEST_F(FrameTest, WithDeletedHiddenGoneRowsLeaveAndATypeWithNothingLeftLosesItsTab) {
+    Store(Setting::FilterType, kAllDates);
+    Store(Setting::ViewDeleted, 0);
+    Store(Setting::ViewTypesAll, 0);
+    const std::string a = Doc("a.txt"), b = Doc("b.txt"), e = Doc("e.rtf");
+    Open(Line(today_ - 2, a) + Line(today_ - 2, documents_.Path() + "gone\\c.txt") +
+         Line(today_ - 1, documents_.Path() + "d.pdf") + Line(today_, b) + Line(today_, e));
+    auto names = [&] {
+        std::vector<std::string> shown;
+        for (int row = 0; row < Rows(); ++row) shown.push_back(Cell(row, kColumnName));
+        std::sort(shown.begin(), shown.end());
+        return shown;
+    };
+    // The shown type keeps its tab: its rows lose the gone document, the strip the pdf tab.
+    EXPECT_EQ(frame_->FilesPane().TabCount(), 2);
+    EXPECT_EQ(SelectedTab(), 0);
+    EXPECT_EQ(names(), (std::vector<std::string>{"a.txt", "b.txt"}));
+
+    // The shown type itself loses its last documents: the list shows the tab now in its place.
+    frame_->FilesPane().SelectTab(1);
+    frame_->FillList(1);
+    ASSERT_EQ(names(), std::vector<std::string>{"e.rtf"});
+    ::DeleteFileA(b.c_str());
+    ::DeleteFileA(e.c_str());
+    model_.DoubtFileStatus();
+    frame_->RebuildView();
+    EXPECT_EQ(frame_->FilesPane().TabCount(), 2) << "a doubted document counts as it was until answered";
+    SettleStatuses();
+    EXPECT_EQ(frame_->FilesPane().TabCount(), 1);
+    EXPECT_EQ(SelectedTab(), 0);
+    EXPECT_EQ(names(), std::vector<std::string>{"a.txt"});
 }
 
 TEST_F(FrameTest, TheSelectedRowSurvivesRefillsWithinTheList) {
