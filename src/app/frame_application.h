@@ -270,9 +270,9 @@ private:
     // Documents answered missing whose rows have not left a view that hides them yet: a list
     // view takes a while to change its row count, so rows leave a few times a second.
     std::vector<uint32_t> vanished_;
-    // An answer changed a row on the screen: the next status tick repaints the list. Answers
+    // Rows on the screen that answers changed, for the next status tick to draw again. Answers
     // come faster than a long list paints, and a paint after each would keep the window busy.
-    bool answeredRowsShown_ = false;
+    std::vector<size_t> answeredRows_;
     bool selectionStale_ = true;  // selection_ must be counted again
     bool scanning_ = false;          // a scan of the Recent folder runs
     bool rebuildAfterScan_ = false;  // a full rebuild was asked for meanwhile

@@ -56,10 +56,13 @@ void CFrameApplication::OnStatusTick() {
     if (++ticksSinceDoubt_ >= kDoubtEveryTicks) {
         ticksSinceDoubt_ = 0;
         model_.DoubtFileStatus();
-        answeredRowsShown_ = true;
+        if (list != nullptr) ::InvalidateRect(list->hwnd(), nullptr, FALSE);
     }
     if (ticksSinceDoubt_ % kDropEveryTicks == 0) DropVanishedRows();
-    if (std::exchange(answeredRowsShown_, false) && list != nullptr) ::InvalidateRect(list->hwnd(), nullptr, FALSE);
+    // A row dropped meanwhile moved the others: the list was redrawn whole anyway.
+    for (const size_t row : std::exchange(answeredRows_, {})) {
+        if (list != nullptr) ::SendMessageA(list->hwnd(), LVM_REDRAWITEMS, row, static_cast<LPARAM>(row));
+    }
     // The popup read a history that was replaced meanwhile: the rows shown named its old lines.
     list = ListControl();
     if (list != nullptr && static_cast<size_t>(list->RowCount()) != model_.RowCount()) RebuildView();
@@ -92,7 +95,8 @@ void CFrameApplication::OnFileStatuses() {
     if (CFilesListCtrl* list = ListControl()) {
         const auto top = static_cast<size_t>(std::max<LRESULT>(::SendMessageA(list->hwnd(), LVM_GETTOPINDEX, 0, 0), 0));
         const auto page = static_cast<size_t>(std::max<LRESULT>(::SendMessageA(list->hwnd(), LVM_GETCOUNTPERPAGE, 0, 0), 0)) + 1;
-        answeredRowsShown_ |= model_.AnswersTouchRows(answers, top, page);
+        const std::vector<size_t> rows = model_.RowsAnswered(answers, top, page);
+        answeredRows_.insert(answeredRows_.end(), rows.begin(), rows.end());
     }
     selectionStale_ = true;
     if (model_.StatusesOutstanding() == 0) OnStatusesSettled();

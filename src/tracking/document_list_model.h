@@ -109,9 +109,9 @@ public:
     // when no row left.
     bool DropVanishedRows(const std::vector<uint32_t>& vanishedDocuments, std::vector<int>& newToOld);
     size_t StatusesOutstanding() const { return statuses_.Outstanding(); }
-    // Whether any of the answers is about a document of rows `first` to `first + count - 1`:
-    // only then do the rows on the screen need drawing again.
-    bool AnswersTouchRows(const std::vector<StatusAnswer>& answers, size_t first, size_t count) const;
+    // The rows from `first` to `first + count - 1` whose documents the answers are about: only
+    // those rows on the screen need drawing again.
+    std::vector<size_t> RowsAnswered(const std::vector<StatusAnswer>& answers, size_t first, size_t count) const;
     // Every status is asked again when next wanted, and shown as it was until answered.
     void DoubtFileStatus() { statuses_.DoubtAll(); }
     // Learns the status of the documents with these paths (in any case) now, after a command

@@ -13,11 +13,23 @@ FileStatusBoard::Changes DocumentListModel::ApplyStatusAnswers(const std::vector
     return statuses_.Apply(answers);
 }
 
-bool DocumentListModel::AnswersTouchRows(const std::vector<StatusAnswer>& answers, size_t first, size_t count) const {
-    std::unordered_set<uint32_t> shown;
-    for (size_t row = first; row < rows_.size() && row < first + count; ++row) shown.insert(RowDocument(row));
-    return std::any_of(answers.begin(), answers.end(),
-                       [&](const StatusAnswer& answer) { return shown.count(answer.document) != 0; });
+std::vector<size_t> DocumentListModel::RowsAnswered(const std::vector<StatusAnswer>& answers, size_t first,
+                                                    size_t count) const {
+    // A screenful of rows against batches of thousands of answers: the rows are what is looked up.
+    std::vector<std::pair<uint32_t, size_t>> shown;  // document, row
+    for (size_t row = first; row < rows_.size() && row < first + count; ++row) shown.emplace_back(RowDocument(row), row);
+    std::sort(shown.begin(), shown.end());
+    std::vector<bool> answered(shown.size(), false);
+    for (const StatusAnswer& answer : answers) {
+        auto found = std::lower_bound(shown.begin(), shown.end(), std::pair<uint32_t, size_t>{answer.document, 0});
+        for (; found != shown.end() && found->first == answer.document; ++found) answered[found - shown.begin()] = true;
+    }
+    std::vector<size_t> rows;
+    for (size_t i = 0; i < shown.size(); ++i) {
+        if (answered[i]) rows.push_back(shown[i].second);
+    }
+    std::sort(rows.begin(), rows.end());
+    return rows;
 }
 
 bool DocumentListModel::DropVanishedRows(const std::vector<uint32_t>& vanishedDocuments, std::vector<int>& newToOld) {

@@ -338,13 +338,15 @@ TEST_F(DocumentListModelTest, AnswersTouchTheRowsOfTheirDocumentsOnly) {
     History(Line(45000, "C:\\a.txt") + Line(45001, "C:\\b.txt") + Line(45002, "C:\\a.txt") + Line(45003, "C:\\c.txt"));
     ASSERT_EQ(model_.Fill(DateFilter::All(), -1, {}, false), Result::Done);
     LearnRows();
-    const std::vector<StatusAnswer> aboutB = {{1, {}, 0}};  // b.txt is the second document
+    const std::vector<StatusAnswer> aboutA = {{0, {}, 0}}, aboutB = {{1, {}, 0}};  // by order of first line
     const struct {
+        const std::vector<StatusAnswer>* answers;
         size_t first, count;
-        bool touched;
-    } cases[] = {{0, 1, false}, {0, 2, true}, {1, 1, true}, {2, 2, false}, {3, 10, false}, {9, 10, false}};
+        std::vector<size_t> rows;
+    } cases[] = {{&aboutB, 0, 1, {}},  {&aboutB, 0, 2, {1}},   {&aboutB, 1, 1, {1}},  {&aboutB, 2, 2, {}},
+                 {&aboutB, 3, 10, {}}, {&aboutB, 9, 10, {}}, {&aboutA, 0, 4, {0, 2}}, {&aboutA, 1, 1, {}}};
     for (const auto& c : cases) {
-        EXPECT_EQ(model_.AnswersTouchRows(aboutB, c.first, c.count), c.touched) << c.first << "+" << c.count;
+        EXPECT_EQ(model_.RowsAnswered(*c.answers, c.first, c.count), c.rows) << c.first << "+" << c.count;
     }
 }
 
