@@ -45,11 +45,11 @@ void CFrameApplication::AskForStatusesWhileShown() {
     if (::IsWindowVisible(hwnd())) AskForStatuses();
 }
 
-// The status bar's tick while the window is shown: the questions the painting raised go out,
-// and now and then everything shown is doubted.
+// The status bar's tick while the window is shown: what the answers changed is drawn, the
+// questions the painting raised go out, and now and then everything shown is doubted. The worker
+// waits while the tick paints: its calls into the system would make the window's own several
+// times slower.
 void CFrameApplication::OnStatusTick() {
-    // What the answers changed is shown now, in one paint, while the worker waits: its calls
-    // into the system would make the window's own several times slower.
     std::optional<FileStatusWorker::Pause> pause;
     if (statusWorker_) pause.emplace(*statusWorker_);
     CFilesListCtrl* list = ListControl();
@@ -64,7 +64,6 @@ void CFrameApplication::OnStatusTick() {
         if (list != nullptr) ::SendMessageA(list->hwnd(), LVM_REDRAWITEMS, row, static_cast<LPARAM>(row));
     }
     // The popup read a history that was replaced meanwhile: the rows shown named its old lines.
-    list = ListControl();
     if (list != nullptr && static_cast<size_t>(list->RowCount()) != model_.RowCount()) RebuildView();
     UpdateCaptionAndStatus();
     if (list != nullptr) ::UpdateWindow(list->hwnd());
