@@ -150,10 +150,14 @@ uint32_t HistoryIndex::NewDocument(std::string path) {
     const std::string_view extension = ExtensionAsWritten(path);
     document.extension = kNoExtension;
     if (!extension.empty()) {
-        const auto entry = extensionByFolded_.try_emplace(FoldCase(extension),
-                                                          static_cast<uint32_t>(extensionTexts_.size()));
-        if (entry.second) extensionTexts_.emplace_back(extension);
-        document.extension = entry.first->second;
+        // Looked up before anything is made: nearly every document has an extension seen before.
+        FoldCaseInto(extension, otherFolded_);
+        auto found = extensionByFolded_.find(std::string_view(otherFolded_));
+        if (found == extensionByFolded_.end()) {
+            found = extensionByFolded_.emplace(otherFolded_, static_cast<uint32_t>(extensionTexts_.size())).first;
+            extensionTexts_.emplace_back(extension);
+        }
+        document.extension = found->second;
     }
 
     document.path = std::move(path);
