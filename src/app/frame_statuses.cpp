@@ -60,8 +60,9 @@ void CFrameApplication::OnStatusTick() {
     }
     if (ticksSinceDoubt_ % kDropEveryTicks == 0) DropVanishedRows();
     // A row dropped meanwhile moved the others: the list was redrawn whole anyway.
-    for (const size_t row : std::exchange(answeredRows_, {})) {
-        if (list != nullptr) ::SendMessageA(list->hwnd(), LVM_REDRAWITEMS, row, static_cast<LPARAM>(row));
+    const std::vector<size_t> answeredRows = std::exchange(answeredRows_, {});
+    if (list != nullptr) {
+        for (const size_t row : answeredRows) ::SendMessageA(list->hwnd(), LVM_REDRAWITEMS, row, static_cast<LPARAM>(row));
     }
     // The popup read a history that was replaced meanwhile: the rows shown named its old lines.
     if (list != nullptr && static_cast<size_t>(list->RowCount()) != model_.RowCount()) RebuildView();
@@ -117,12 +118,15 @@ bool CFrameApplication::RefillForSettledStatuses(const StatusRound& round) {
     if (!round.vanished) return false;
     // A type whose documents are all gone loses its tab; the tab pass is cheap, the list is
     // filled again only when the tab shown changes its type.
-    std::vector<std::string> before(model_.TabCount());
-    for (size_t tab = 0; tab < before.size(); ++tab) model_.TabExtension(static_cast<int>(tab), before[tab]);
+    auto tabExtensions = [this] {
+        std::vector<std::string> extensions(model_.TabCount());
+        for (size_t tab = 0; tab < extensions.size(); ++tab) model_.TabExtension(static_cast<int>(tab), extensions[tab]);
+        return extensions;
+    };
+    const std::vector<std::string> before = tabExtensions();
     const std::optional<DateFilter> dates = filter_.CurrentDateFilter();
     if (!dates || !files_.BuildTabs(*dates)) return false;
-    std::vector<std::string> after(model_.TabCount());
-    for (size_t tab = 0; tab < after.size(); ++tab) model_.TabExtension(static_cast<int>(tab), after[tab]);
+    const std::vector<std::string> after = tabExtensions();
     if (after == before) return false;
     const int position = std::max(files_.SelectedTab(), 0);
     const int tab = std::min(position, static_cast<int>(after.size()) - 1);

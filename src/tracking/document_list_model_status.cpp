@@ -15,20 +15,18 @@ FileStatusBoard::Changes DocumentListModel::ApplyStatusAnswers(const std::vector
 
 std::vector<size_t> DocumentListModel::RowsAnswered(const std::vector<StatusAnswer>& answers, size_t first,
                                                     size_t count) const {
+    const size_t end = std::min(rows_.size(), first + count);
     // A screenful of rows against batches of thousands of answers: the rows are what is looked up.
-    std::vector<std::pair<uint32_t, size_t>> shown;  // document, row
-    for (size_t row = first; row < rows_.size() && row < first + count; ++row) shown.emplace_back(RowDocument(row), row);
-    std::sort(shown.begin(), shown.end());
-    std::vector<bool> answered(shown.size(), false);
+    std::unordered_set<uint32_t> shown;
+    for (size_t row = first; row < end; ++row) shown.insert(RowDocument(row));
+    std::unordered_set<uint32_t> answered;
     for (const StatusAnswer& answer : answers) {
-        auto found = std::lower_bound(shown.begin(), shown.end(), std::pair<uint32_t, size_t>{answer.document, 0});
-        for (; found != shown.end() && found->first == answer.document; ++found) answered[found - shown.begin()] = true;
+        if (shown.count(answer.document) != 0) answered.insert(answer.document);
     }
     std::vector<size_t> rows;
-    for (size_t i = 0; i < shown.size(); ++i) {
-        if (answered[i]) rows.push_back(shown[i].second);
+    for (size_t row = first; row < end; ++row) {
+        if (answered.count(RowDocument(row)) != 0) rows.push_back(row);
     }
-    std::sort(rows.begin(), rows.end());
     return rows;
 }
 

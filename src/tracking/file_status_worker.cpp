@@ -28,10 +28,6 @@ struct FileStatusWorker::Shared {
 
     void Run();
     void HandOver(std::vector<StatusAnswer>& learnt);
-    bool Paused() {
-        const std::lock_guard guard(lock);
-        return pauses > 0;
-    }
 };
 
 void FileStatusWorker::Shared::HandOver(std::vector<StatusAnswer>& learnt) {
@@ -70,13 +66,15 @@ void FileStatusWorker::Shared::Run() {
         std::vector<StatusAnswer> learnt;
         auto handedOver = Clock::now();
         for (const FolderGroup& group : GroupByFolder(std::move(batch))) {
-            if (Paused()) {
-                // What is learnt is the owner's to take while the worker waits.
-                HandOver(learnt);
-                handedOver = Clock::now();
-            }
             {
                 std::unique_lock guard(lock);
+                if (pauses > 0) {
+                    // What is learnt is the owner's to take while the worker waits.
+                    guard.unlock();
+                    HandOver(learnt);
+                    handedOver = Clock::now();
+                    guard.lock();
+                }
                 wake.wait(guard, [this] { return stopping || pauses == 0; });
                 // Numbered afresh meanwhile, or closing: the rest of the batch is about nothing.
                 if (stopping || newestGeneration != generation) break;
