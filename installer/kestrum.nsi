@@ -52,6 +52,8 @@ Section "Uninstall"
   Delete "$INSTDIR\Uninstall.exe"
   ; Kestrum rewrites the translators' template at every start: it is the program's, not the user's.
   Delete "$INSTDIR\english.lng"
+  ; The parsed history kept between runs is made again from the history whenever it is missing.
+  Delete "$INSTDIR\Kestrum.idx"
   Delete "$SMPROGRAMS\Kestrum.lnk"
   DeleteRegKey HKCU "${UNINSTALL_KEY}"
   ; The program is gone, so starting it with Windows would only fail.

@@ -364,6 +364,8 @@ void CFrameApplication::SaveStateAndClose() {
     if (!IsAlive()) return;
     ::KillTimer(hwnd(), kStatusTimer);
     SaveWindowPlacement(hwnd());
+    // Only a cache: the next start reads the history itself when it could not be written.
+    model_.SaveHistoryCache();
     if (CFilesListCtrl* list = ListControl()) {
         const SettingsStore store;
         for (int column = 0; column < kColumnCount; ++column) {

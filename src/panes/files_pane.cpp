@@ -44,7 +44,7 @@ bool CDialogFiles::OnInitDialog() {
     // The history exists before the first scan can append to it, and is read while the
     // window builds the rest of itself.
     model_.Attach(ProgramPath());
-    model_.ReadAhead();
+    model_.ReadAhead(static_cast<int>(SettingsStore().ReadNumber(Setting::FilesSort)));
     images_.Create(SystemMetricForDpi(SM_CXSMICON, DpiOfWindow(hwnd())));
     list_.Attach(hwnd(), mainWindow, [this] { host_.OnHistoryAppended(); });
     ::SendMessageA(tabs_, TCM_SETIMAGELIST, 0, reinterpret_cast<LPARAM>(images_.List()));

@@ -24,30 +24,87 @@ uint64_t LeadingBytes(std::string_view text, size_t from) {
     return bytes;
 }
 
+// Every document's rank by its case-folded name or folder: equal texts share the rank of the
+// first of them.
+std::vector<uint32_t> RankTexts(const HistoryIndex& index, int column) {
+    const size_t count = index.DocumentCount();
+    // Every document's folded text goes into one buffer: one allocation for all of them.
+    std::string texts;
+    std::vector<std::pair<size_t, size_t>> spans(count);
+    std::string folded;
+    for (uint32_t document = 0; document < count; ++document) {
+        const std::string_view path = index.Document(document).path;
+        const size_t name = BaseNameOffset(path);
+        FoldCaseInto(column == kColumnName ? path.substr(name) : path.substr(0, name), folded);
+        spans[document] = {texts.size(), folded.size()};
+        texts += folded;
+    }
+    // Most comparisons end within the first sixteen bytes, held as two numbers that order as
+    // the bytes do; only texts equal that far are compared whole.
+    struct Entry {
+        uint64_t lead[2];
+        std::string_view text;
+        uint32_t document;
+    };
+    std::vector<Entry> order(count);
+    for (uint32_t document = 0; document < count; ++document) {
+        const std::string_view text = std::string_view(texts).substr(spans[document].first, spans[document].second);
+        order[document] = {{LeadingBytes(text, 0), LeadingBytes(text, 8)}, text, document};
+    }
+    std::sort(order.begin(), order.end(), [](const Entry& a, const Entry& b) {
+        if (a.lead[0] != b.lead[0]) return a.lead[0] < b.lead[0];
+        if (a.lead[1] != b.lead[1]) return a.lead[1] < b.lead[1];
+        return a.text < b.text;
+    });
+    std::vector<uint32_t> ranks(count, 0);
+    for (uint32_t i = 0, rank = 0; i < count; ++i) {
+        if (i > 0 && order[i].text != order[i - 1].text) rank = i;
+        ranks[order[i].document] = rank;
+    }
+    return ranks;
+}
+
 }  // namespace
 
 DocumentListModel::DocumentListModel(LegacyDecoder legacy, CheckStatuses checkNow, DateFormats formats)
     : index_(std::move(legacy)), checkNow_(std::move(checkNow)), formats_(std::move(formats)) {}
 
-bool DocumentListModel::Attach(std::string_view programPath) { return history_.Locate(programPath); }
+bool DocumentListModel::Attach(std::string_view programPath) {
+    if (!history_.Locate(programPath)) return false;
+    index_.SetCachePath(ReplaceExtension(history_.Path(), "idx"));
+    return true;
+}
 
-void DocumentListModel::ReadAhead() {
+bool DocumentListModel::SaveHistoryCache() {
+    // A read still under way has nothing to keep yet.
+    if (readAhead_.valid()) return true;
+    return index_.SaveCacheIfStale();
+}
+
+void DocumentListModel::ReadAhead(int sortColumn) {
     if (history_.Path().empty() || readAhead_.valid()) return;
     try {
-        readAhead_ = std::async(std::launch::async, [this] { return index_.Update(history_.Path()); });
+        readAhead_ = std::async(std::launch::async, [this, sortColumn] {
+            ReadAheadResult result;
+            result.refresh = index_.Update(history_.Path());
+            // The first fill sorts at once: the ranks are ready by then, worked out while the
+            // window was still being made.
+            if (sortColumn == kColumnName || sortColumn == kColumnFolder) {
+                result.rankedColumn = sortColumn;
+                result.ranks = RankTexts(index_, sortColumn);
+            }
+            return result;
+        });
     } catch (const std::system_error&) {
         // No thread to spare: the first pass reads the history itself.
     }
 }
 
-bool DocumentListModel::FinishReadAhead() {
-    if (!readAhead_.valid()) return false;
-    const HistoryIndex::Refresh refresh = readAhead_.get();
-    return refresh == HistoryIndex::Refresh::Rebuilt || refresh == HistoryIndex::Refresh::Failed;
-}
-
 bool DocumentListModel::UpdateIndex() {
-    const bool renumberedAhead = FinishReadAhead();
+    ReadAheadResult ahead;
+    if (readAhead_.valid()) ahead = readAhead_.get();
+    const bool renumberedAhead =
+        ahead.refresh == HistoryIndex::Refresh::Rebuilt || ahead.refresh == HistoryIndex::Refresh::Failed;
     const HistoryIndex::Refresh refresh = index_.Update(history_.Path());
     if (renumberedAhead || refresh == HistoryIndex::Refresh::Rebuilt || refresh == HistoryIndex::Refresh::Failed) {
         // Document and line numbers start afresh: nothing known under the old ones still applies,
@@ -58,6 +115,11 @@ bool DocumentListModel::UpdateIndex() {
         folderRanks_.clear();
         tabPass_.lines.reset();
         rowPass_.lines.reset();
+    }
+    // An append keeps every document the ranks were worked out for; documents it added make
+    // TextRanks work them out again.
+    if (ahead.rankedColumn >= 0 && refresh != HistoryIndex::Refresh::Rebuilt && refresh != HistoryIndex::Refresh::Failed) {
+        (ahead.rankedColumn == kColumnName ? nameRanks_ : folderRanks_) = std::move(ahead.ranks);
     }
     KeepPassesOverKeptLines();
     return refresh != HistoryIndex::Refresh::Failed;
@@ -161,41 +223,7 @@ std::string DocumentListModel::CellText(size_t row, int column) {
 
 const std::vector<uint32_t>& DocumentListModel::TextRanks(int column) {
     std::vector<uint32_t>& ranks = column == kColumnName ? nameRanks_ : folderRanks_;
-    const size_t count = index_.DocumentCount();
-    if (ranks.size() == count) return ranks;
-    // Every document's folded text goes into one buffer: one allocation for all of them.
-    std::string texts;
-    std::vector<std::pair<size_t, size_t>> spans(count);
-    std::string folded;
-    for (uint32_t document = 0; document < count; ++document) {
-        const std::string_view path = index_.Document(document).path;
-        const size_t name = BaseNameOffset(path);
-        FoldCaseInto(column == kColumnName ? path.substr(name) : path.substr(0, name), folded);
-        spans[document] = {texts.size(), folded.size()};
-        texts += folded;
-    }
-    // Most comparisons end within the first sixteen bytes, held as two numbers that order as
-    // the bytes do; only texts equal that far are compared whole.
-    struct Entry {
-        uint64_t lead[2];
-        std::string_view text;
-        uint32_t document;
-    };
-    std::vector<Entry> order(count);
-    for (uint32_t document = 0; document < count; ++document) {
-        const std::string_view text = std::string_view(texts).substr(spans[document].first, spans[document].second);
-        order[document] = {{LeadingBytes(text, 0), LeadingBytes(text, 8)}, text, document};
-    }
-    std::sort(order.begin(), order.end(), [](const Entry& a, const Entry& b) {
-        if (a.lead[0] != b.lead[0]) return a.lead[0] < b.lead[0];
-        if (a.lead[1] != b.lead[1]) return a.lead[1] < b.lead[1];
-        return a.text < b.text;
-    });
-    ranks.assign(count, 0);
-    for (uint32_t i = 0, rank = 0; i < count; ++i) {
-        if (i > 0 && order[i].text != order[i - 1].text) rank = i;
-        ranks[order[i].document] = rank;
-    }
+    if (ranks.size() != index_.DocumentCount()) ranks = RankTexts(index_, column);
     return ranks;
 }
 

@@ -47,11 +47,16 @@ public:
     DocumentListModel(const DocumentListModel&) = delete;
     DocumentListModel& operator=(const DocumentListModel&) = delete;
 
-    // Places the history beside the program, creating it when missing. False for an empty path.
+    // Places the history beside the program, creating it when missing, and its cache beside it.
+    // False for an empty path.
     bool Attach(std::string_view programPath);
     // Starts reading the attached history on a thread of its own, so that the caller can build
-    // its windows meanwhile; the next pass waits for it, then reads what changed since.
-    void ReadAhead();
+    // its windows meanwhile; the next pass waits for it, then reads what changed since. When
+    // the rows are to be sorted by a text column, its ranks are worked out there too.
+    void ReadAhead(int sortColumn);
+    // Keeps the parsed history for the next start when that saves reading it (see
+    // HistoryIndex::SaveCacheIfStale); false when the cache could not be written.
+    bool SaveHistoryCache();
     const HistoryFile& History() const { return history_; }
 
     // Rebuilds the type tabs for the dates: one per extension in order of first occurrence
@@ -168,9 +173,8 @@ private:
 
     // ---- end of the append block ----
 
+    // Waits for a read started by ReadAhead, then reads what changed since.
     bool UpdateIndex();
-    // Waits for a read started by ReadAhead; true when it numbered documents and lines afresh.
-    bool FinishReadAhead();
     uint32_t RowDocument(size_t row) const { return index_.Lines()[rows_.at(row)].document; }
     // The document's status, or nothing while it is not known.
     const FileStatus* Status(uint32_t document) { return statuses_.Find(document); }
@@ -196,6 +200,11 @@ private:
     std::vector<Tab> tabs_;
     std::vector<uint32_t> rows_;  // indices into index_.Lines()
 
+    struct ReadAheadResult {
+        HistoryIndex::Refresh refresh = HistoryIndex::Refresh::Unchanged;
+        int rankedColumn = -1;  // the text column whose ranks came along, or none
+        std::vector<uint32_t> ranks;
+    };
     // Last, so that it is waited for before the index it fills goes away.
-    std::future<HistoryIndex::Refresh> readAhead_;
+    std::future<ReadAheadResult> readAhead_;
 };

@@ -14,10 +14,6 @@ namespace fs = std::filesystem;
 
 namespace {
 
-fs::path PathFromUtf8(std::string_view text) {
-    return fs::path(std::u8string(reinterpret_cast<const char8_t*>(text.data()), text.size()));
-}
-
 // The last byte of a file, or nothing when it is empty or cannot be read.
 std::optional<char> LastByte(const fs::path& path) {
     std::ifstream in(path, std::ios::binary | std::ios::ate);
@@ -29,6 +25,10 @@ std::optional<char> LastByte(const fs::path& path) {
 }
 
 }  // namespace
+
+fs::path PathFromUtf8(std::string_view text) {
+    return fs::path(std::u8string(reinterpret_cast<const char8_t*>(text.data()), text.size()));
+}
 
 std::optional<HistoryRecord> DecodeHistoryLine(std::string_view rawLine,
                                                const LegacyDecoder& legacy) {

@@ -2,10 +2,14 @@
 #pragma once
 
 #include <cstdint>
+#include <filesystem>
 #include <functional>
 #include <optional>
 #include <string>
 #include <string_view>
+
+// A UTF-8 path as the file system library takes it, so that any name opens on every system.
+std::filesystem::path PathFromUtf8(std::string_view text);
 
 // Turns a path written in the system's legacy 8-bit code page into UTF-8.
 using LegacyDecoder = std::function<std::string(std::string_view)>;

@@ -20,13 +20,8 @@ namespace fs = std::filesystem;
 
 namespace {
 
-constexpr size_t kTailCheck = 64;             // bytes compared to notice an edited beginning
 constexpr size_t kBlock = size_t{4} << 20;    // read size: the file is never held whole
 constexpr uint64_t kShortLineBytes = 48;      // date, blank, a short path and line end
-
-fs::path PathFromUtf8(std::string_view text) {
-    return fs::path(std::u8string(reinterpret_cast<const char8_t*>(text.data()), text.size()));
-}
 
 std::string WithoutDots(std::string_view text) {
     std::string out;
@@ -59,11 +54,6 @@ std::optional<FileState> ReadFileState(const fs::path& file) {
 #endif
 }
 
-uint32_t HashText(std::string_view text) {
-    const uint64_t hash = std::hash<std::string_view>{}(text);
-    return static_cast<uint32_t>(hash ^ (hash >> 32));
-}
-
 bool ReadBytes(const fs::path& path, uint64_t from, size_t count, std::string& out) {
     std::ifstream in(path, std::ios::binary);
     if (!in) return false;
@@ -74,6 +64,11 @@ bool ReadBytes(const fs::path& path, uint64_t from, size_t count, std::string& o
 }
 
 }  // namespace
+
+uint32_t HistoryIndex::HashText(std::string_view text) {
+    const uint64_t hash = std::hash<std::string_view>{}(text);
+    return static_cast<uint32_t>(hash ^ (hash >> 32));
+}
 
 void HistoryIndex::Clear() {
     lines_.clear();
@@ -90,6 +85,8 @@ void HistoryIndex::Clear() {
     openLineIndexed_ = false;
     hasOpenLine_ = false;
     keptLines_ = 0;
+    cachedBytes_ = 0;
+    headHash_ = 0;
 }
 
 std::string_view ExtensionAsWritten(std::string_view path) {
@@ -231,10 +228,12 @@ HistoryIndex::Refresh HistoryIndex::Update(const std::string& path) {
     }
     const uint64_t size = state->size;
     const int64_t stamp = state->stamp;
+    // Numbers restored from the cache are new to the caller, whatever is read after them.
+    const bool restored = readBytes_ == 0 && RestoreCache(path);
 
     if (readBytes_ > 0 && size == readBytes_ && stamp == readStamp_) {
-        keptLines_ = lines_.size();
-        return Refresh::Unchanged;
+        keptLines_ = restored ? 0 : lines_.size();
+        return restored ? Refresh::Rebuilt : Refresh::Unchanged;
     }
 
     // Grown behind an unchanged beginning: read only from the first line not yet complete.
@@ -260,7 +259,12 @@ HistoryIndex::Refresh HistoryIndex::Update(const std::string& path) {
     }
     readBytes_ = size;
     readStamp_ = stamp;
+    if (from == 0) headHash_ = HashOfHead(file, size);
     const size_t keep = static_cast<size_t>(std::min<uint64_t>(kTailCheck, size));
     if (!ReadBytes(file, size - keep, keep, readTail_)) readTail_.clear();
+    if (restored) {
+        keptLines_ = 0;
+        return Refresh::Rebuilt;
+    }
     return result;
 }

@@ -3,6 +3,7 @@
 #pragma once
 
 #include <cstdint>
+#include <filesystem>
 #include <optional>
 #include <string>
 #include <string_view>
@@ -63,6 +64,18 @@ public:
     // and for callers that hold the text already.
     void AddText(std::string_view text);
 
+    // A file that keeps the parsed history between runs. The first update starts from it when
+    // it still describes the history's beginning, and reads only what was appended since;
+    // a cache that is damaged, of another format or of another history is ignored.
+    void SetCachePath(std::string path) { cachePath_ = std::move(path); }
+    // Brings the cache up to date at the end of a run: written when the history is long and the
+    // cache misses more than a little of it, removed when the history is short enough to read
+    // at once. False when it could not be written (the old one is then left as it was).
+    bool SaveCacheIfStale();
+    // Bytes of the history the cache, as read or last written, covers; 0 when it covers none
+    // of what the index holds.
+    uint64_t CachedBytes() const { return cachedBytes_; }
+
 private:
     struct StringHash {
         using is_transparent = void;
@@ -70,10 +83,19 @@ private:
     };
     using StringMap = std::unordered_map<std::string, uint32_t, StringHash, std::equal_to<>>;
 
+    // Bytes compared at the end of what was read, to notice an edited history.
+    static constexpr size_t kTailCheck = 64;
+
+    static uint32_t HashText(std::string_view text);
+    // A hash of the history's first bytes, never 0; 0 when they cannot be read.
+    static uint64_t HashOfHead(const std::filesystem::path& history, uint64_t size);
     void AddLine(std::string_view raw);
     uint32_t Intern(std::string_view rawPath);
     uint32_t NewDocument(std::string path);
     bool ReadRange(const std::string& path, uint64_t from, uint64_t to);
+    bool RestoreCache(const std::string& historyPath);
+    bool ReadCache(const std::string& historyPath);
+    bool WriteCache() const;
 
     LegacyDecoder legacy_;
     std::vector<Line> lines_;
@@ -99,4 +121,9 @@ private:
     bool openLineIndexed_ = false;
     bool hasOpenLine_ = false;
     size_t keptLines_ = 0;
+
+    std::string cachePath_;
+    bool cacheTried_ = false;
+    uint64_t cachedBytes_ = 0;
+    uint64_t headHash_ = 0;  // of the history as last read from its beginning
 };

@@ -7,6 +7,7 @@
 #include <filesystem>
 #include <fstream>
 #include <map>
+#include <thread>
 
 namespace fs = std::filesystem;
 
@@ -89,15 +90,20 @@ TEST_F(DocumentListModelTest, AReadAheadServesTheFirstPassAndMissesNoChangeMadeM
         {"grown meanwhile", Line(45000, "C:\\a.txt") + Line(45001, "C:\\b.pdf") + Line(45002, "C:\\c.doc"),
          {"a.txt", "b.pdf", "c.doc"}},
         {"rewritten meanwhile", Line(45003, "C:\\d.txt"), {"d.txt"}},
+        {"rewritten with as many documents", Line(45003, "C:\\z.txt") + Line(45004, "C:\\c.doc"), {"c.doc", "z.txt"}},
         {"emptied meanwhile", " ", {}},
     };
     for (const auto& c : cases) {
         History(Line(45000, "C:\\a.txt") + Line(45001, "C:\\b.pdf"));
         DocumentListModel model(nullptr, nullptr, DateFormats{[](int32_t) { return std::string(); }, nullptr});
         ASSERT_TRUE(model.Attach((folder_ / "Kestrum.exe").string()));
-        model.ReadAhead();
+        model.ReadAhead(kColumnName);
+        // Written once the read ahead is done with the file, as a recorded opening would be.
+        std::this_thread::sleep_for(std::chrono::milliseconds(50));
         if (!c.written.empty()) std::ofstream(folder_ / "Kestrum.dat", std::ios::binary | std::ios::trunc) << c.written;
         ASSERT_EQ(model.Fill(DateFilter::All(), -1, {}, false), Result::Done) << c.name;
+        // Sorted by the ranks the read ahead worked out, where they still hold.
+        model.Sort(kColumnName, true);
         std::vector<std::string> names;
         for (size_t row = 0; row < model.RowCount(); ++row) names.push_back(model.CellText(row, kColumnName));
         EXPECT_EQ(names, c.names) << c.name;
