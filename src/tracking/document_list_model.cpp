@@ -185,7 +185,7 @@ bool DocumentListModel::TabExtension(int tab, std::string& extension) const {
     return !extension.empty();
 }
 
-std::string DocumentListModel::RowPath(size_t row) const { return index_.Document(RowDocument(row)).path; }
+std::string DocumentListModel::RowPath(size_t row) const { return std::string(index_.Document(RowDocument(row)).path); }
 
 const std::string& DocumentListModel::RowExtension(size_t row) const {
     static const std::string kNone;
@@ -204,7 +204,7 @@ bool DocumentListModel::RowStatusKnown(size_t row) { return Status(RowDocument(r
 
 std::string DocumentListModel::CellText(size_t row, int column) {
     const HistoryIndex::Line& line = index_.Lines()[rows_.at(row)];
-    const std::string& path = index_.Document(line.document).path;
+    const std::string_view path = index_.Document(line.document).path;
     switch (column) {
         case kColumnName: return SplitNameAndFolder(path).name;
         case kColumnFolder: return SplitNameAndFolder(path).folder;

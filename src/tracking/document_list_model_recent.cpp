@@ -20,7 +20,7 @@ std::vector<DocumentListModel::RecentDocument> DocumentListModel::RecentDocument
     const ViewSettings once{.showDuplicates = false, .showDeleted = false};
     for (const uint32_t line : SelectRows(index_, range, kAllTypes, once, ExistsQuery())) {
         const HistoryDocument& document = index_.Document(index_.Lines()[line].document);
-        documents.push_back({document.path, std::string(ExtensionAsWritten(document.path))});
+        documents.push_back({std::string(document.path), std::string(ExtensionAsWritten(document.path))});
     }
     return documents;
 }

@@ -87,7 +87,7 @@ public:
     // whatever was asked before.
     Changes Settle(const std::vector<StatusAnswer>& answers);
     // A question about a document outside the board's batches, for Settle.
-    StatusRequest RequestFor(uint32_t document, std::string path) const { return {document, std::move(path), generation_}; }
+    StatusRequest RequestFor(uint32_t document, std::string_view path) const { return {document, std::string(path), generation_}; }
 
     // Questions asked and not answered yet.
     size_t Outstanding() const { return outstanding_; }

@@ -73,6 +73,7 @@ uint32_t HistoryIndex::HashText(std::string_view text) {
 void HistoryIndex::Clear() {
     lines_.clear();
     documents_.clear();
+    pathBlocks_.clear();
     documentByPath_.Clear();
     decodedByRaw_.clear();
     firstOfIdentity_.Clear();
@@ -106,7 +107,7 @@ uint32_t HistoryIndex::Intern(std::string_view rawPath) {
         return *found;
     }
     if (!legacy_ || IsValidUtf8(rawPath)) {
-        const uint32_t id = NewDocument(std::string(rawPath));
+        const uint32_t id = NewDocument(rawPath);
         documentByPath_.Insert(hash, id);
         return id;
     }
@@ -127,7 +128,18 @@ std::optional<uint32_t> HistoryIndex::FindIdentity(std::string_view path) const 
     return documents_[*first].identity;
 }
 
-uint32_t HistoryIndex::NewDocument(std::string path) {
+std::string_view HistoryIndex::StorePath(std::string_view path) {
+    if (pathBlocks_.empty() || pathBlocks_.back().capacity() - pathBlocks_.back().size() < path.size()) {
+        pathBlocks_.emplace_back().reserve(std::max(kPathBlock, path.size()));
+    }
+    std::string& block = pathBlocks_.back();
+    const size_t start = block.size();
+    // Within its capacity the block never moves, so the texts before stay where they are.
+    block.append(path);
+    return std::string_view(block).substr(start, path.size());
+}
+
+uint32_t HistoryIndex::NewDocument(std::string_view path) {
     const auto id = static_cast<uint32_t>(documents_.size());
     HistoryDocument document;
 
@@ -157,8 +169,8 @@ uint32_t HistoryIndex::NewDocument(std::string path) {
         document.extension = found->second;
     }
 
-    document.path = std::move(path);
-    documents_.push_back(std::move(document));
+    document.path = StorePath(path);
+    documents_.push_back(document);
     return id;
 }
 

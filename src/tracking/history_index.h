@@ -14,7 +14,7 @@
 #include "tracking/id_table.h"
 
 struct HistoryDocument {
-    std::string path;       // UTF-8; a legacy line's path is decoded
+    std::string_view path;  // UTF-8, held by the index until it is cleared; a legacy line's path is decoded
     uint32_t identity = 0;  // equal for paths that are equal without regard to case
     uint32_t extension = 0; // kNoExtension, or an id shared by extensions equal without regard to case
 };
@@ -85,13 +85,19 @@ private:
 
     // Bytes compared at the end of what was read, to notice an edited history.
     static constexpr size_t kTailCheck = 64;
+    // Room for the paths of thousands of documents; never less, so that a block's text is
+    // never kept inside the string object, where moving the list of blocks would move it.
+    static constexpr size_t kPathBlock = size_t{1} << 20;
 
     static uint32_t HashText(std::string_view text);
     // A hash of the history's first bytes, never 0; 0 when they cannot be read.
     static uint64_t HashOfHead(const std::filesystem::path& history, uint64_t size);
+    // Keeps a path's text for as long as the index holds its document: in large blocks that
+    // never move, rather than an allocation per document.
+    std::string_view StorePath(std::string_view path);
     void AddLine(std::string_view raw);
     uint32_t Intern(std::string_view rawPath);
-    uint32_t NewDocument(std::string path);
+    uint32_t NewDocument(std::string_view path);
     bool ReadRange(const std::string& path, uint64_t from, uint64_t to);
     bool RestoreCache(const std::string& historyPath);
     bool ReadCache(const std::string& historyPath);
@@ -100,6 +106,7 @@ private:
     LegacyDecoder legacy_;
     std::vector<Line> lines_;
     std::vector<HistoryDocument> documents_;
+    std::vector<std::string> pathBlocks_;  // each keeps its capacity; only the last one grows
     // Documents by their path as written, which is their path unless it was decoded; decoded
     // ones are few and found by the text they were decoded from.
     IdTable documentByPath_;

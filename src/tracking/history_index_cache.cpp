@@ -182,7 +182,9 @@ bool HistoryIndex::ReadCache(const std::string& historyPath) {
     lines_.reserve(header.lineCount + header.lineCount / 4 + 4096);
     lines_.resize(header.lineCount);
     std::vector<DocumentEntry> entries(header.documentCount);
-    std::string paths(header.pathBytes, '\0');
+    std::string paths;
+    paths.reserve(std::max<size_t>(header.pathBytes, kPathBlock));
+    paths.resize(header.pathBytes);
     std::vector<uint32_t> extensionSizes(header.extensionCount);
     std::string extensions(header.extensionBytes, '\0');
     if (!in.Read(readTail_.data(), readTail_.size()) || !in.Read(lines_.data(), lines_.size() * sizeof(Line)) ||
@@ -206,17 +208,21 @@ bool HistoryIndex::ReadCache(const std::string& historyPath) {
     if (offset != extensions.size()) return false;
 
     documents_.reserve(entries.size() + entries.size() / 4 + 1024);
+    documentByPath_.Reserve(entries.size());
+    firstOfIdentity_.Reserve(header.identityCount);
+    // The paths stay where they were read, as the index's first block.
+    const std::string_view block = pathBlocks_.emplace_back(std::move(paths));
     offset = 0;
     for (const DocumentEntry& entry : entries) {
         const auto id = static_cast<uint32_t>(documents_.size());
         // Identities are numbered in the order of their first documents.
         const size_t identities = firstOfIdentity_.Size();
-        if (entry.pathSize > paths.size() - offset || entry.identity > identities ||
+        if (entry.pathSize > block.size() - offset || entry.identity > identities ||
             (entry.extension != kNoExtension && entry.extension >= extensionTexts_.size())) {
             return false;
         }
         HistoryDocument& document = documents_.emplace_back();
-        document.path.assign(paths, offset, entry.pathSize);
+        document.path = block.substr(offset, entry.pathSize);
         document.identity = entry.identity;
         document.extension = entry.extension;
         offset += entry.pathSize;
@@ -226,7 +232,7 @@ bool HistoryIndex::ReadCache(const std::string& historyPath) {
             firstOfIdentity_.Insert(HashText(folded_), id);
         }
     }
-    if (offset != paths.size() || firstOfIdentity_.Size() != header.identityCount) return false;
+    if (offset != block.size() || firstOfIdentity_.Size() != header.identityCount) return false;
 
     readBytes_ = header.readBytes;
     readStamp_ = header.readStamp;

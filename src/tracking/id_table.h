@@ -23,9 +23,22 @@ public:
 
     // Adds an id under the hash of its key; the caller has made sure the key is new.
     void Insert(uint32_t hash, uint32_t id) {
-        if ((size_ + 1) * 2 > slots_.size()) Grow();
+        if ((size_ + 1) * 2 > slots_.size()) Reserve(size_ + 1);
         Place({id, hash});
         ++size_;
+    }
+
+    // Makes room for `count` ids at once: growing step by step would place every id again at
+    // each doubling.
+    void Reserve(size_t count) {
+        size_t slots = slots_.empty() ? 64 : slots_.size();
+        while (count * 2 > slots) slots *= 2;
+        if (slots == slots_.size()) return;
+        std::vector<Slot> old = std::move(slots_);
+        slots_.assign(slots, Slot{});
+        for (const Slot& slot : old) {
+            if (slot.id != kEmpty) Place(slot);
+        }
     }
 
     void Clear() {
@@ -50,13 +63,6 @@ private:
         slots_[i] = entry;
     }
 
-    void Grow() {
-        std::vector<Slot> old = std::move(slots_);
-        slots_.assign(old.empty() ? 64 : old.size() * 2, Slot{});
-        for (const Slot& slot : old) {
-            if (slot.id != kEmpty) Place(slot);
-        }
-    }
 
     std::vector<Slot> slots_;  // a power of two in size, at most half full
     size_t size_ = 0;

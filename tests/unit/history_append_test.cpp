@@ -32,7 +32,7 @@ struct Outcome {
 };
 
 Outcome Carried(const std::string& before, const std::string& appended, const Filters& f,
-                const std::set<std::string>& missing) {
+                const std::set<std::string, std::less<>>& missing) {
     HistoryIndex index;
     index.AddText(before);
     const DocumentExists exists = [&](uint32_t document) { return !missing.count(index.Document(document).path); };
@@ -56,7 +56,7 @@ Outcome Carried(const std::string& before, const std::string& appended, const Fi
     return outcome;
 }
 
-Outcome Whole(const std::string& text, const Filters& f, const std::set<std::string>& missing) {
+Outcome Whole(const std::string& text, const Filters& f, const std::set<std::string, std::less<>>& missing) {
     HistoryIndex index;
     index.AddText(text);
     const DocumentExists exists = [&](uint32_t document) { return !missing.count(index.Document(document).path); };
@@ -68,7 +68,7 @@ Outcome Whole(const std::string& text, const Filters& f, const std::set<std::str
 }
 
 TEST(CarriedPass, AppendedLinesAddWhatAWholePassWouldShow) {
-    const std::set<std::string> missing = {"C:\\gone.txt", "C:\\gone.pdf"};
+    const std::set<std::string, std::less<>> missing = {"C:\\gone.txt", "C:\\gone.pdf"};
     const ViewSettings all{true, true}, once{false, true}, existing{true, false}, onceExisting{false, false};
     const struct {
         const char* name;
@@ -121,7 +121,7 @@ TEST(CarriedPass, AppendedLinesAddWhatAWholePassWouldShow) {
 TEST(CarriedPass, AnySplitOfARandomHistoryGivesTheWholePass) {
     const char* const names[] = {"C:\\a.txt", "C:\\A.TXT", "C:\\b.pdf", "C:\\gone.txt", "C:\\c.Docx", "C:\\d",
                                  "C:\\e.PDF", "C:\\f.rtf"};
-    const std::set<std::string> missing = {"C:\\gone.txt", "C:\\e.PDF"};
+    const std::set<std::string, std::less<>> missing = {"C:\\gone.txt", "C:\\e.PDF"};
     std::mt19937 random(20261207);
     for (int round = 0; round < 200; ++round) {
         std::vector<std::string> lines;

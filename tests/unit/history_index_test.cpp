@@ -14,7 +14,7 @@ namespace {
 
 std::vector<std::string> Paths(const HistoryIndex& index) {
     std::vector<std::string> paths;
-    for (const auto& line : index.Lines()) paths.push_back(index.Document(line.document).path);
+    for (const auto& line : index.Lines()) paths.emplace_back(index.Document(line.document).path);
     return paths;
 }
 

@@ -22,7 +22,7 @@ struct Fixture {
     }
     DocumentExists Existence() {
         return [this](uint32_t document) {
-            const std::string& path = index.Document(document).path;
+            const std::string path(index.Document(document).path);
             ++asked[path];
             return !missing.count(path);
         };
@@ -31,7 +31,7 @@ struct Fixture {
         const DocumentExists existence = Existence();
         std::vector<std::string> rows;
         for (uint32_t line : SelectRows(index, dates, extension, settings, existence)) {
-            rows.push_back(index.Document(index.Lines()[line].document).path + "@" +
+            rows.push_back(std::string(index.Document(index.Lines()[line].document).path) + "@" +
                            std::to_string(index.Lines()[line].day - kMonday));
         }
         return rows;
