@@ -147,6 +147,8 @@ bool CFrameApplication::CreateFrame() {
 
 LRESULT CFrameApplication::OnCreate(const CreateArgs&) {
     creating_ = true;
+    // A long history takes longer to read than the window to make.
+    files_.StartReadingHistory();
     dpi_ = DpiOfWindow(hwnd());
     LoadFrameIcons(dpi_);
     ::SetMenu(hwnd(), nullptr);  // the owner-drawn main menu comes with the language

@@ -41,15 +41,20 @@ bool CDialogFiles::CreatePane(HWND frame) {
 bool CDialogFiles::OnInitDialog() {
     tabs_ = Item(IDC_FILES_TABS);
     const HWND mainWindow = ::GetAncestor(hwnd(), GA_ROOT);
-    // The history exists before the first scan can append to it, and is read while the
-    // window builds the rest of itself.
-    model_.Attach(ProgramPath());
-    model_.ReadAhead(static_cast<int>(SettingsStore().ReadNumber(Setting::FilesSort)));
+    StartReadingHistory();
     images_.Create(SystemMetricForDpi(SM_CXSMICON, DpiOfWindow(hwnd())));
     list_.Attach(hwnd(), mainWindow, [this] { host_.OnHistoryAppended(); });
     ::SendMessageA(tabs_, TCM_SETIMAGELIST, 0, reinterpret_cast<LPARAM>(images_.List()));
     ShowOrHideTabStrip();
     return false;
+}
+
+void CDialogFiles::StartReadingHistory() {
+    if (!model_.History().Path().empty()) return;
+    // The history exists before the first scan can append to it, and is read while the
+    // window builds the rest of itself; the ranks of the stored sort come along.
+    model_.Attach(ProgramPath());
+    model_.ReadAhead(static_cast<int>(SettingsStore().ReadNumber(Setting::FilesSort)));
 }
 
 int CDialogFiles::SelectedTab() const {

@@ -34,6 +34,10 @@ public:
     // Creates the pane (dialog 137) as a child of the frame, sets up its list (which attaches
     // the Recent-folder scanner and starts the watcher) and hands list and tabs to the model.
     bool CreatePane(HWND frame);
+    // Attaches the model to the history beside the program and starts reading it on a thread
+    // of its own, unless it is attached already. The pane does so as it is made; a frame that
+    // has more to build first calls it before anything else.
+    void StartReadingHistory();
 
     // The model's passes with what belongs to the window around them: the view settings, the
     // wait cursor, the scanner held off (a message box pumps messages) and a message when the
