@@ -10,59 +10,13 @@
 
 namespace {
 
+PathPart RankedPart(int column) { return column == kColumnName ? PathPart::Name : PathPart::Folder; }
+
 // 1 January 1970 00:00 UTC, where a missing document's empty date cells sort.
 constexpr uint64_t kUnixEpochFileTime = 116'444'736'000'000'000ull;
 
 // Rows that appends can add before the list of rows has to move in memory.
 constexpr size_t kAppendedRowsRoom = 4096;
-
-// Eight bytes of a text from `from` on as a number that orders as the bytes do, missing bytes
-// counting as 0: of two texts, the one with the smaller number is the smaller one.
-uint64_t LeadingBytes(std::string_view text, size_t from) {
-    uint64_t bytes = 0;
-    for (size_t i = from; i < from + 8; ++i) bytes = bytes << 8 | (i < text.size() ? static_cast<unsigned char>(text[i]) : 0u);
-    return bytes;
-}
-
-// Every document's rank by its case-folded name or folder: equal texts share the rank of the
-// first of them.
-std::vector<uint32_t> RankTexts(const HistoryIndex& index, int column) {
-    const size_t count = index.DocumentCount();
-    // Every document's folded text goes into one buffer: one allocation for all of them.
-    std::string texts;
-    std::vector<std::pair<size_t, size_t>> spans(count);
-    std::string folded;
-    for (uint32_t document = 0; document < count; ++document) {
-        const std::string_view path = index.Document(document).path;
-        const size_t name = BaseNameOffset(path);
-        FoldCaseInto(column == kColumnName ? path.substr(name) : path.substr(0, name), folded);
-        spans[document] = {texts.size(), folded.size()};
-        texts += folded;
-    }
-    // Most comparisons end within the first sixteen bytes, held as two numbers that order as
-    // the bytes do; only texts equal that far are compared whole.
-    struct Entry {
-        uint64_t lead[2];
-        std::string_view text;
-        uint32_t document;
-    };
-    std::vector<Entry> order(count);
-    for (uint32_t document = 0; document < count; ++document) {
-        const std::string_view text = std::string_view(texts).substr(spans[document].first, spans[document].second);
-        order[document] = {{LeadingBytes(text, 0), LeadingBytes(text, 8)}, text, document};
-    }
-    std::sort(order.begin(), order.end(), [](const Entry& a, const Entry& b) {
-        if (a.lead[0] != b.lead[0]) return a.lead[0] < b.lead[0];
-        if (a.lead[1] != b.lead[1]) return a.lead[1] < b.lead[1];
-        return a.text < b.text;
-    });
-    std::vector<uint32_t> ranks(count, 0);
-    for (uint32_t i = 0, rank = 0; i < count; ++i) {
-        if (i > 0 && order[i].text != order[i - 1].text) rank = i;
-        ranks[order[i].document] = rank;
-    }
-    return ranks;
-}
 
 }  // namespace
 
@@ -85,15 +39,11 @@ void DocumentListModel::ReadAhead(int sortColumn) {
     if (history_.Path().empty() || readAhead_.valid()) return;
     try {
         readAhead_ = std::async(std::launch::async, [this, sortColumn] {
-            ReadAheadResult result;
-            result.refresh = index_.Update(history_.Path());
+            const HistoryIndex::Refresh refresh = index_.Update(history_.Path());
             // The first fill sorts at once: the ranks are ready by then, worked out while the
-            // window was still being made.
-            if (sortColumn == kColumnName || sortColumn == kColumnFolder) {
-                result.rankedColumn = sortColumn;
-                result.ranks = RankTexts(index_, sortColumn);
-            }
-            return result;
+            // window was still being made (or read with the cache).
+            if (sortColumn == kColumnName || sortColumn == kColumnFolder) index_.TextRanks(RankedPart(sortColumn));
+            return refresh;
         });
     } catch (const std::system_error&) {
         // No thread to spare: the first pass reads the history itself.
@@ -101,28 +51,24 @@ void DocumentListModel::ReadAhead(int sortColumn) {
 }
 
 bool DocumentListModel::UpdateIndex() {
-    ReadAheadResult ahead;
-    if (readAhead_.valid()) ahead = readAhead_.get();
-    const bool renumberedAhead =
-        ahead.refresh == HistoryIndex::Refresh::Rebuilt || ahead.refresh == HistoryIndex::Refresh::Failed;
+    const bool renumberedAhead = FinishReadAhead();
     const HistoryIndex::Refresh refresh = index_.Update(history_.Path());
     if (renumberedAhead || refresh == HistoryIndex::Refresh::Rebuilt || refresh == HistoryIndex::Refresh::Failed) {
         // Document and line numbers start afresh: nothing known under the old ones still applies,
         // and rows would point into lines that are gone.
         statuses_.ForgetAll();
         rows_.clear();
-        nameRanks_.clear();
-        folderRanks_.clear();
         tabPass_.lines.reset();
         rowPass_.lines.reset();
     }
-    // An append keeps every document the ranks were worked out for; documents it added make
-    // TextRanks work them out again.
-    if (ahead.rankedColumn >= 0 && refresh != HistoryIndex::Refresh::Rebuilt && refresh != HistoryIndex::Refresh::Failed) {
-        (ahead.rankedColumn == kColumnName ? nameRanks_ : folderRanks_) = std::move(ahead.ranks);
-    }
     KeepPassesOverKeptLines();
     return refresh != HistoryIndex::Refresh::Failed;
+}
+
+bool DocumentListModel::FinishReadAhead() {
+    if (!readAhead_.valid()) return false;
+    const HistoryIndex::Refresh refresh = readAhead_.get();
+    return refresh == HistoryIndex::Refresh::Rebuilt || refresh == HistoryIndex::Refresh::Failed;
 }
 
 DocumentExists DocumentListModel::ExistsQuery() {
@@ -221,12 +167,6 @@ std::string DocumentListModel::CellText(size_t row, int column) {
     }
 }
 
-const std::vector<uint32_t>& DocumentListModel::TextRanks(int column) {
-    std::vector<uint32_t>& ranks = column == kColumnName ? nameRanks_ : folderRanks_;
-    if (ranks.size() != index_.DocumentCount()) ranks = RankTexts(index_, column);
-    return ranks;
-}
-
 uint64_t DocumentListModel::NumericSortKey(const HistoryIndex::Line& line, int column) {
     if (column == kColumnAccessed) return static_cast<uint64_t>(static_cast<int64_t>(line.day) + (int64_t{1} << 40));
     // A document not known yet sorts as a missing one until its answer comes.
@@ -248,7 +188,7 @@ void DocumentListModel::Sort(int column, bool ascending, std::vector<int>* newTo
 
     if (column == kColumnName || column == kColumnFolder) {
         // Ranks are small numbers: a counting sort keeps equal rows in order in linear time.
-        const std::vector<uint32_t>& ranks = TextRanks(column);
+        const std::vector<uint32_t>& ranks = index_.TextRanks(RankedPart(column));
         const size_t buckets = ranks.size() + 1;
         std::vector<size_t> start(buckets + 1, 0);
         auto bucketOf = [&](int position) {

@@ -173,13 +173,13 @@ private:
 
     // ---- end of the append block ----
 
-    // Waits for a read started by ReadAhead, then reads what changed since.
     bool UpdateIndex();
+    // Waits for a read started by ReadAhead; true when it numbered documents and lines afresh.
+    bool FinishReadAhead();
     uint32_t RowDocument(size_t row) const { return index_.Lines()[rows_.at(row)].document; }
     // The document's status, or nothing while it is not known.
     const FileStatus* Status(uint32_t document) { return statuses_.Find(document); }
     DocumentExists ExistsQuery();
-    const std::vector<uint32_t>& TextRanks(int column);
 
     HistoryFile history_;
     HistoryIndex index_;
@@ -188,11 +188,6 @@ private:
     bool hidesDeleted_ = false;  // the view settings of the last row pass
     DateFormats formats_;
 
-    // Every document's rank by case-folded name and by folder, for sorting; rebuilt when
-    // documents were added.
-    std::vector<uint32_t> nameRanks_;
-    std::vector<uint32_t> folderRanks_;
-
     struct Tab {
         uint32_t extension;
         std::string text;  // without dots, as the first line that passes writes it
@@ -200,11 +195,6 @@ private:
     std::vector<Tab> tabs_;
     std::vector<uint32_t> rows_;  // indices into index_.Lines()
 
-    struct ReadAheadResult {
-        HistoryIndex::Refresh refresh = HistoryIndex::Refresh::Unchanged;
-        int rankedColumn = -1;  // the text column whose ranks came along, or none
-        std::vector<uint32_t> ranks;
-    };
     // Last, so that it is waited for before the index it fills goes away.
-    std::future<ReadAheadResult> readAhead_;
+    std::future<HistoryIndex::Refresh> readAhead_;
 };

@@ -79,6 +79,7 @@ void HistoryIndex::Clear() {
     firstOfIdentity_.Clear();
     extensionByFolded_.clear();
     extensionTexts_.clear();
+    for (std::vector<uint32_t>& ranks : ranks_) ranks.clear();
     readBytes_ = 0;
     readStamp_ = 0;
     readTail_.clear();

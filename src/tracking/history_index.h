@@ -22,6 +22,9 @@ struct HistoryDocument {
 // A path's extension as written, without its dot ("" for none, and for a name ending in ".").
 std::string_view ExtensionAsWritten(std::string_view path);
 
+// The parts of a path that documents are sorted by.
+enum class PathPart : size_t { Name, Folder };
+
 class HistoryIndex {
 public:
     static constexpr uint32_t kNoExtension = UINT32_MAX;
@@ -60,6 +63,11 @@ public:
     // The id of an extension (dots ignored, any case), or kNoExtension when no line has it.
     uint32_t FindExtension(std::string_view extension) const;
 
+    // Every document's rank by the case-folded name or folder of its path; equal texts share
+    // the rank of the first of them. Worked out when asked for after documents were added,
+    // and kept in the cache.
+    const std::vector<uint32_t>& TextRanks(PathPart part);
+
     // Adds the lines of a text; a last line without line end counts as a line. For tests
     // and for callers that hold the text already.
     void AddText(std::string_view text);
@@ -90,6 +98,8 @@ private:
     static constexpr size_t kPathBlock = size_t{1} << 20;
 
     static uint32_t HashText(std::string_view text);
+    // Tells whether the hashing and case folding of this build made a cache's tables.
+    static uint64_t KeyProbe();
     // A hash of the history's first bytes, never 0; 0 when they cannot be read.
     static uint64_t HashOfHead(const std::filesystem::path& history, uint64_t size);
     // Keeps a path's text for as long as the index holds its document: in large blocks that
@@ -117,6 +127,7 @@ private:
     std::string otherFolded_;
     StringMap extensionByFolded_;
     std::vector<std::string> extensionTexts_;
+    std::vector<uint32_t> ranks_[2];  // by PathPart; of fewer documents than there are: stale
 
     // What has been read of the file: its size and last-write stamp then, the last bytes before
     // that point (to notice edits), and an unterminated last line, which a later append may

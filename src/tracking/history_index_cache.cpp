@@ -19,7 +19,7 @@ namespace fs = std::filesystem;
 
 namespace {
 
-constexpr char kMagic[8] = {'K', 'S', 'T', 'R', 'I', 'D', 'X', '1'};
+constexpr char kMagic[8] = {'K', 'S', 'T', 'R', 'I', 'D', 'X', '2'};
 // A history shorter than this parses about as fast as its cache would read.
 constexpr uint64_t kCacheWorthBytes = uint64_t{1} << 20;
 // The beginning of the history the cache must still find, beside the bytes before its end.
@@ -41,6 +41,12 @@ struct Header {
     uint8_t hasOpenLine;
     uint8_t openLineIndexed;
     uint8_t padding[6];
+    // The tables of documents by path and of identities by folded path are kept as they are,
+    // so they hold only for the hashing and case folding that made them.
+    uint64_t keyProbe;
+    uint32_t pathSlotCount;
+    uint32_t identitySlotCount;
+    uint32_t rankCounts[2];  // by PathPart: the document count, or 0 when not kept
 };
 
 struct DocumentEntry {
@@ -50,6 +56,7 @@ struct DocumentEntry {
 };
 
 static_assert(std::is_trivially_copyable_v<HistoryIndex::Line> && sizeof(HistoryIndex::Line) == 8);
+static_assert(std::is_trivially_copyable_v<IdTable::Slot> && sizeof(IdTable::Slot) == 8);
 
 // A running checksum over everything written or read, eight bytes at a time. The writer hands
 // it a path at a time and the reader all paths at once, so only the bytes count, not the calls.
@@ -152,6 +159,12 @@ uint64_t HistoryIndex::HashOfHead(const fs::path& history, uint64_t size) {
     return checksum.Value() | 1;
 }
 
+uint64_t HistoryIndex::KeyProbe() {
+    // Upper and lower case beyond ASCII, so that a change to either shows.
+    const std::string_view probe = "C:\\Übersicht\\ÉTÉ Straße\\Ωmega ДОК.txt";
+    return uint64_t{HashText(probe)} << 32 | HashText(FoldCase(probe));
+}
+
 bool HistoryIndex::RestoreCache(const std::string& historyPath) {
     if (cachePath_.empty() || cacheTried_) return false;
     cacheTried_ = true;
@@ -165,8 +178,12 @@ bool HistoryIndex::ReadCache(const std::string& historyPath) {
     Header header{};
     if (!in.Read(&header, sizeof header) || std::memcmp(header.magic, kMagic, sizeof kMagic) != 0) return false;
     if (header.readBytes == 0 || header.tailSize > kTailCheck || header.tailSize > header.readBytes ||
-        header.openLineStart > header.readBytes || header.identityCount > header.documentCount) {
+        header.openLineStart > header.readBytes || header.identityCount > header.documentCount ||
+        header.keyProbe != KeyProbe()) {
         return false;
+    }
+    for (const uint32_t count : header.rankCounts) {
+        if (count != 0 && count != header.documentCount) return false;
     }
     // The history must still begin as it did: another file of the same name and length is
     // caught here, an edited end by the update that follows.
@@ -174,7 +191,8 @@ bool HistoryIndex::ReadCache(const std::string& historyPath) {
 
     if (!in.Holds(header.lineCount, sizeof(Line)) || !in.Holds(header.documentCount, sizeof(DocumentEntry)) ||
         !in.Holds(header.pathBytes, 1) || !in.Holds(header.extensionCount, sizeof(uint32_t)) ||
-        !in.Holds(header.extensionBytes, 1)) {
+        !in.Holds(header.extensionBytes, 1) || !in.Holds(header.pathSlotCount, sizeof(IdTable::Slot)) ||
+        !in.Holds(header.identitySlotCount, sizeof(IdTable::Slot))) {
         return false;
     }
     readTail_.resize(header.tailSize);
@@ -187,12 +205,24 @@ bool HistoryIndex::ReadCache(const std::string& historyPath) {
     paths.resize(header.pathBytes);
     std::vector<uint32_t> extensionSizes(header.extensionCount);
     std::string extensions(header.extensionBytes, '\0');
+    std::vector<IdTable::Slot> pathSlots(header.pathSlotCount);
+    std::vector<IdTable::Slot> identitySlots(header.identitySlotCount);
     if (!in.Read(readTail_.data(), readTail_.size()) || !in.Read(lines_.data(), lines_.size() * sizeof(Line)) ||
         !in.Read(entries.data(), entries.size() * sizeof(DocumentEntry)) || !in.Read(paths.data(), paths.size()) ||
         !in.Read(extensionSizes.data(), extensionSizes.size() * sizeof(uint32_t)) ||
-        !in.Read(extensions.data(), extensions.size()) || !in.ChecksumMatches()) {
+        !in.Read(extensions.data(), extensions.size()) ||
+        !in.Read(pathSlots.data(), pathSlots.size() * sizeof(IdTable::Slot)) ||
+        !in.Read(identitySlots.data(), identitySlots.size() * sizeof(IdTable::Slot))) {
         return false;
     }
+    for (size_t part = 0; part < std::size(ranks_); ++part) {
+        ranks_[part].resize(header.rankCounts[part]);
+        if (!in.Read(ranks_[part].data(), ranks_[part].size() * sizeof(uint32_t))) return false;
+        for (const uint32_t rank : ranks_[part]) {
+            if (rank >= header.documentCount) return false;
+        }
+    }
+    if (!in.ChecksumMatches()) return false;
 
     for (const Line& line : lines_) {
         if (line.document >= header.documentCount) return false;
@@ -208,15 +238,16 @@ bool HistoryIndex::ReadCache(const std::string& historyPath) {
     if (offset != extensions.size()) return false;
 
     documents_.reserve(entries.size() + entries.size() / 4 + 1024);
-    documentByPath_.Reserve(entries.size());
-    firstOfIdentity_.Reserve(header.identityCount);
+    if (!documentByPath_.Adopt(std::move(pathSlots), header.documentCount) ||
+        !firstOfIdentity_.Adopt(std::move(identitySlots), header.documentCount)) {
+        return false;
+    }
     // The paths stay where they were read, as the index's first block.
     const std::string_view block = pathBlocks_.emplace_back(std::move(paths));
     offset = 0;
+    uint32_t identities = 0;
     for (const DocumentEntry& entry : entries) {
-        const auto id = static_cast<uint32_t>(documents_.size());
         // Identities are numbered in the order of their first documents.
-        const size_t identities = firstOfIdentity_.Size();
         if (entry.pathSize > block.size() - offset || entry.identity > identities ||
             (entry.extension != kNoExtension && entry.extension >= extensionTexts_.size())) {
             return false;
@@ -226,13 +257,13 @@ bool HistoryIndex::ReadCache(const std::string& historyPath) {
         document.identity = entry.identity;
         document.extension = entry.extension;
         offset += entry.pathSize;
-        documentByPath_.Insert(HashText(document.path), id);
-        if (entry.identity == identities) {
-            FoldCaseInto(document.path, folded_);
-            firstOfIdentity_.Insert(HashText(folded_), id);
-        }
+        if (entry.identity == identities) ++identities;
     }
-    if (offset != block.size() || firstOfIdentity_.Size() != header.identityCount) return false;
+    // Every document is found by its path and every identity by its first document's.
+    if (offset != block.size() || identities != header.identityCount || firstOfIdentity_.Size() != identities ||
+        documentByPath_.Size() != documents_.size()) {
+        return false;
+    }
 
     readBytes_ = header.readBytes;
     readStamp_ = header.readStamp;
@@ -271,6 +302,13 @@ bool HistoryIndex::WriteCache() const {
     }
     header.hasOpenLine = hasOpenLine_ ? 1 : 0;
     header.openLineIndexed = openLineIndexed_ ? 1 : 0;
+    header.keyProbe = KeyProbe();
+    header.pathSlotCount = static_cast<uint32_t>(documentByPath_.Slots().size());
+    header.identitySlotCount = static_cast<uint32_t>(firstOfIdentity_.Slots().size());
+    // Ranks worked out before the last documents came are not kept.
+    for (size_t part = 0; part < std::size(ranks_); ++part) {
+        header.rankCounts[part] = ranks_[part].size() == documents_.size() ? header.documentCount : 0;
+    }
 
     // Written beside the cache and then put in its place: a full disk leaves the old one whole.
     const fs::path target = PathFromUtf8(cachePath_);
@@ -283,6 +321,11 @@ bool HistoryIndex::WriteCache() const {
     for (const HistoryDocument& document : documents_) out.Write(document.path.data(), document.path.size());
     out.Write(extensionSizes.data(), extensionSizes.size() * sizeof(uint32_t));
     for (const std::string& text : extensionTexts_) out.Write(text.data(), text.size());
+    out.Write(documentByPath_.Slots().data(), documentByPath_.Slots().size() * sizeof(IdTable::Slot));
+    out.Write(firstOfIdentity_.Slots().data(), firstOfIdentity_.Slots().size() * sizeof(IdTable::Slot));
+    for (size_t part = 0; part < std::size(ranks_); ++part) {
+        out.Write(ranks_[part].data(), header.rankCounts[part] * sizeof(uint32_t));
+    }
     std::error_code error;
     if (out.Finish()) {
         fs::rename(temporary, target, error);

@@ -9,6 +9,13 @@
 
 class IdTable {
 public:
+    static constexpr uint32_t kEmpty = UINT32_MAX;
+
+    struct Slot {
+        uint32_t id = kEmpty;
+        uint32_t hash = 0;
+    };
+
     // The id whose key `matches` accepts among those inserted with `hash`, or nothing.
     template <class Matches>
     std::optional<uint32_t> Find(uint32_t hash, Matches&& matches) const {
@@ -48,14 +55,27 @@ public:
 
     size_t Size() const { return size_; }
 
+    // The slots as they stand, to be kept and adopted again for the same keys.
+    const std::vector<Slot>& Slots() const { return slots_; }
+    // Takes slots kept earlier. False, leaving the table empty, when they cannot be such slots:
+    // not a power of two in size, more than half full, or an id of `idLimit` or more.
+    bool Adopt(std::vector<Slot> slots, uint32_t idLimit) {
+        Clear();
+        if (slots.empty()) return true;
+        if (slots.size() < 64 || (slots.size() & (slots.size() - 1)) != 0) return false;
+        size_t used = 0;
+        for (const Slot& slot : slots) {
+            if (slot.id == kEmpty) continue;
+            if (slot.id >= idLimit) return false;
+            ++used;
+        }
+        if (used * 2 > slots.size()) return false;
+        slots_ = std::move(slots);
+        size_ = used;
+        return true;
+    }
+
 private:
-    static constexpr uint32_t kEmpty = UINT32_MAX;
-
-    struct Slot {
-        uint32_t id = kEmpty;
-        uint32_t hash = 0;
-    };
-
     void Place(Slot entry) {
         const size_t mask = slots_.size() - 1;
         size_t i = entry.hash & mask;

@@ -119,6 +119,34 @@ TEST_F(HistoryIndexCache, ARestoredIndexIsTheParsedOneAndGoesOnInterning) {
     EXPECT_NE(restored.FindExtension("PDF"), HistoryIndex::kNoExtension);
 }
 
+TEST_F(HistoryIndexCache, RanksWorkedOutBeforeExitAreKeptWhileNoDocumentComes) {
+    Write(LongHistory(30000));
+    HistoryIndex unranked;
+    Run(unranked);
+    const uintmax_t withoutRanks = fs::file_size(cache_);
+    fs::remove(cache_);
+    HistoryIndex first;
+    first.SetCachePath(cache_);
+    first.Update(history_);
+    const std::vector<uint32_t> byName = first.TextRanks(PathPart::Name);
+    ASSERT_TRUE(first.SaveCacheIfStale());
+    EXPECT_EQ(fs::file_size(cache_), withoutRanks + byName.size() * sizeof(uint32_t)) << "only the ranks asked for";
+
+    HistoryIndex restored;
+    restored.SetCachePath(cache_);
+    restored.Update(history_);
+    ASSERT_GT(restored.CachedBytes(), 0u);
+    EXPECT_EQ(restored.TextRanks(PathPart::Name), byName);
+    HistoryIndex parsed = Parsed();
+    EXPECT_EQ(restored.TextRanks(PathPart::Folder), parsed.TextRanks(PathPart::Folder)) << "not kept: worked out";
+
+    // A new document ranks among the others, all of them ranked again.
+    Write("40400.5 C:\\Projects\\report 0000.docx\r\n", std::ios::app);
+    restored.Update(history_);
+    parsed = Parsed();
+    EXPECT_EQ(restored.TextRanks(PathPart::Name), parsed.TextRanks(PathPart::Name));
+}
+
 TEST_F(HistoryIndexCache, WhatChangedInTheHistoryIsReadAndNothingElse) {
     const std::string text = LongHistory(30000);
     struct Case {
@@ -203,6 +231,8 @@ TEST_F(HistoryIndexCache, ADamagedCacheIsIgnored) {
         {"a flipped checksum", flipped(good.size() - 1)},
         {"a line count beyond the file", withCount(40, uint64_t{1} << 60)},
         {"a path size beyond the file", withCount(64, uint64_t{1} << 40)},
+        {"tables of another build", withCount(88, 12345)},
+        {"a table beyond the file", withCount(96, uint64_t{1} << 31)},
         {"text", std::string(good.size(), 'a')},
     };
     const HistoryIndex parsed = Parsed();

@@ -54,4 +54,41 @@ TEST_F(IdTableTest, GrowingKeepsEveryIdFindable) {
     EXPECT_EQ(table.Size(), 0u);
 }
 
+TEST_F(IdTableTest, KeptSlotsAreAdoptedOnlyWhenTheyCanBeSlots) {
+    for (uint32_t i = 0; i < 100; ++i) Add(i * 2654435761u, std::to_string(i));
+    const std::vector<IdTable::Slot> kept = table.Slots();
+    auto changed = [&](auto change) {
+        std::vector<IdTable::Slot> slots = kept;
+        change(slots);
+        return slots;
+    };
+    const IdTable::Slot used{5, 5};
+    const struct {
+        const char* name;
+        std::vector<IdTable::Slot> slots;
+        uint32_t idLimit;
+        bool adopted;
+    } cases[] = {
+        {"as kept", kept, 100, true},
+        {"none", {}, 100, true},
+        {"an id beyond the limit", kept, 99, false},
+        {"not a power of two", changed([](auto& s) { s.pop_back(); }), 100, false},
+        {"too small", std::vector<IdTable::Slot>(32), 100, false},
+        {"more than half full", std::vector<IdTable::Slot>(64, used), 100, false},
+    };
+    for (const auto& c : cases) {
+        IdTable adopting;
+        adopting.Insert(1, 1);
+        EXPECT_EQ(adopting.Adopt(c.slots, c.idLimit), c.adopted) << c.name;
+        EXPECT_EQ(adopting.Size(), c.adopted && !c.slots.empty() ? 100u : 0u) << c.name;
+    }
+    IdTable adopted;
+    ASSERT_TRUE(adopted.Adopt(kept, 100));
+    for (uint32_t i = 0; i < 100; ++i) {
+        ASSERT_EQ(adopted.Find(i * 2654435761u, [&](uint32_t id) { return keys[id] == std::to_string(i); }), i);
+    }
+    adopted.Insert(12345, 100);
+    EXPECT_EQ(adopted.Find(12345, [](uint32_t id) { return id == 100; }), 100u) << "and goes on taking ids";
+}
+
 }  // namespace
