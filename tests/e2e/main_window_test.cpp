@@ -1,5 +1,6 @@
 // The real Kestrum.exe shows documents opened through the shell in its main window: in the tab
-// of their type, with the cells of their files, moments after the shell wrote the shortcut.
+// of their type, with the cells of their files, moments after the shell wrote the shortcut, and
+// over a long history read back from what the last run kept.
 //
 // Arguments: the host paths of Kestrum.exe and open_documents.exe.
 #include <windows.h>
@@ -154,6 +155,17 @@ TEST_F(MainWindow, AHistoryOfMostlyGoneDocumentsKeepsTheWindowAnsweringWhileThey
     ASSERT_EQ(RunAndWait(openDocumentsExe, {Document("Fresh.txt", 10)}), 0);
     EXPECT_TRUE(WaitUntil([&] { return Rows(list) == kExisting + 1; }, 10s)) << Rows(list);
     EXPECT_TRUE(kestrum.ExitWithin(2s));
+
+    // Exit kept the parsed history; the next start reads it and goes on recording.
+    ASSERT_NE(::GetFileAttributesA((program_.Path() + "Kestrum.idx").c_str()), INVALID_FILE_ATTRIBUTES);
+    KestrumProcess again(kestrumExe, program_.Path());
+    ASSERT_TRUE(again.Started());
+    const HWND nextList = FindDescendant(again.Window(), kListId);
+    ASSERT_TRUE(nextList);
+    EXPECT_TRUE(WaitUntil([&] { return Rows(nextList) == kExisting + 1; }, 30s)) << Rows(nextList);
+    ASSERT_EQ(RunAndWait(openDocumentsExe, {Document("Later.txt", 10)}), 0);
+    EXPECT_TRUE(WaitUntil([&] { return Rows(nextList) == kExisting + 2; }, 10s)) << Rows(nextList);
+    EXPECT_TRUE(again.ExitWithin(2s));
 }
 
 }  // namespace
