@@ -15,6 +15,9 @@ PathPart RankedPart(int column) { return column == kColumnName ? PathPart::Name 
 // 1 January 1970 00:00 UTC, where a missing document's empty date cells sort.
 constexpr uint64_t kUnixEpochFileTime = 116'444'736'000'000'000ull;
 
+// A history shorter than this parses about as fast as its cache would read.
+constexpr uint64_t kHistoryCacheWorthBytes = uint64_t{1} << 20;
+
 // Rows that appends can add before the list of rows has to move in memory.
 constexpr size_t kAppendedRowsRoom = 4096;
 
@@ -32,7 +35,7 @@ bool DocumentListModel::Attach(std::string_view programPath) {
 bool DocumentListModel::SaveHistoryCache() {
     // A read still under way has nothing to keep yet.
     if (readAhead_.valid()) return true;
-    return index_.SaveCacheIfStale();
+    return index_.SaveCacheIfStale(kHistoryCacheWorthBytes);
 }
 
 void DocumentListModel::ReadAhead(int sortColumn) {

@@ -76,10 +76,10 @@ public:
     // it still describes the history's beginning, and reads only what was appended since;
     // a cache that is damaged, of another format or of another history is ignored.
     void SetCachePath(std::string path) { cachePath_ = std::move(path); }
-    // Brings the cache up to date at the end of a run: written when the history is long and the
-    // cache misses more than a little of it, removed when the history is short enough to read
-    // at once. False when it could not be written (the old one is then left as it was).
-    bool SaveCacheIfStale();
+    // Brings the cache up to date at the end of a run: written when the history has at least
+    // `worthBytes` and the cache misses that much of it or more, removed when the history is
+    // shorter. False when it could not be written (the old one is then left as it was).
+    bool SaveCacheIfStale(uint64_t worthBytes);
     // Bytes of the history the cache, as read or last written, covers; 0 when it covers none
     // of what the index holds.
     uint64_t CachedBytes() const { return cachedBytes_; }

@@ -20,8 +20,6 @@ namespace fs = std::filesystem;
 namespace {
 
 constexpr char kMagic[8] = {'K', 'S', 'T', 'R', 'I', 'D', 'X', '2'};
-// A history shorter than this parses about as fast as its cache would read.
-constexpr uint64_t kCacheWorthBytes = uint64_t{1} << 20;
 // The beginning of the history the cache must still find, beside the bytes before its end.
 constexpr size_t kHeadCheck = 4096;
 
@@ -335,15 +333,15 @@ bool HistoryIndex::WriteCache() const {
     return false;
 }
 
-bool HistoryIndex::SaveCacheIfStale() {
+bool HistoryIndex::SaveCacheIfStale(uint64_t worthBytes) {
     if (cachePath_.empty()) return true;
     std::error_code error;
-    if (readBytes_ < kCacheWorthBytes) {
+    if (readBytes_ == 0 || readBytes_ < worthBytes) {
         fs::remove(PathFromUtf8(cachePath_), error);
         cachedBytes_ = 0;
         return true;
     }
-    if (cachedBytes_ > 0 && readBytes_ - cachedBytes_ < kCacheWorthBytes) return true;
+    if (cachedBytes_ > 0 && readBytes_ - cachedBytes_ < std::max<uint64_t>(worthBytes, 1)) return true;
     if (headHash_ == 0) return false;
     // Paths decoded from the legacy code page would be decoded alike only under the same code
     // page: such a history is parsed at every start, as it always was.

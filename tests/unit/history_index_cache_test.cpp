@@ -14,6 +14,9 @@ namespace fs = std::filesystem;
 
 namespace {
 
+// As the program keeps it: from a megabyte of history on.
+constexpr uint64_t kWorthBytes = uint64_t{1} << 20;
+
 // Lines enough to be worth a cache, over documents that recur in changing case, with and
 // without extensions.
 std::string LongHistory(int lines, int offset = 0) {
@@ -73,7 +76,7 @@ protected:
     HistoryIndex::Refresh Run(HistoryIndex& index) {
         index.SetCachePath(cache_);
         const HistoryIndex::Refresh refresh = index.Update(history_);
-        EXPECT_TRUE(index.SaveCacheIfStale());
+        EXPECT_TRUE(index.SaveCacheIfStale(kWorthBytes));
         return refresh;
     }
 
@@ -129,7 +132,7 @@ TEST_F(HistoryIndexCache, RanksWorkedOutBeforeExitAreKeptWhileNoDocumentComes) {
     first.SetCachePath(cache_);
     first.Update(history_);
     const std::vector<uint32_t> byName = first.TextRanks(PathPart::Name);
-    ASSERT_TRUE(first.SaveCacheIfStale());
+    ASSERT_TRUE(first.SaveCacheIfStale(kWorthBytes));
     EXPECT_EQ(fs::file_size(cache_), withoutRanks + byName.size() * sizeof(uint32_t)) << "only the ranks asked for";
 
     HistoryIndex restored;
@@ -262,19 +265,19 @@ TEST_F(HistoryIndexCache, KeptWhenItSavesAReadAndOnlyThen) {
     const uintmax_t before = fs::file_size(history_);
     Write(LongHistory(100, 30000), std::ios::app);
     index.Update(history_);
-    EXPECT_TRUE(index.SaveCacheIfStale());
+    EXPECT_TRUE(index.SaveCacheIfStale(kWorthBytes));
     EXPECT_EQ(fs::file_size(cache_), written);
     EXPECT_EQ(index.CachedBytes(), before);
     Write(LongHistory(30000, 30100), std::ios::app);
     index.Update(history_);
-    EXPECT_TRUE(index.SaveCacheIfStale());
+    EXPECT_TRUE(index.SaveCacheIfStale(kWorthBytes));
     EXPECT_GT(fs::file_size(cache_), written);
     EXPECT_EQ(index.CachedBytes(), fs::file_size(history_));
 
     // Cleared down to a few lines: the cache goes.
     Write("40400.5 C:\\a.txt\r\n");
     index.Update(history_);
-    EXPECT_TRUE(index.SaveCacheIfStale());
+    EXPECT_TRUE(index.SaveCacheIfStale(kWorthBytes));
     EXPECT_FALSE(fs::exists(cache_));
 }
 
