@@ -38,6 +38,11 @@ public:
     enum class Refresh { Unchanged, Appended, Rebuilt, Failed };
 
     explicit HistoryIndex(LegacyDecoder legacy = nullptr) : legacy_(std::move(legacy)) {}
+    // A copy's documents would name the paths the original holds: an index only moves.
+    HistoryIndex(const HistoryIndex&) = delete;
+    HistoryIndex& operator=(const HistoryIndex&) = delete;
+    HistoryIndex(HistoryIndex&&) = default;
+    HistoryIndex& operator=(HistoryIndex&&) = default;
 
     // Brings the index up to date with the file at `path`: nothing when it is unchanged, only
     // the new lines when it grew behind an unchanged beginning, everything otherwise.
