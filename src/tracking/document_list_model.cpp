@@ -4,7 +4,6 @@
 #include <algorithm>
 #include <system_error>
 
-#include "text/case_fold.h"
 #include "text/path_split.h"
 #include "tracking/document_cells.h"
 
@@ -53,6 +52,12 @@ void DocumentListModel::ReadAhead(int sortColumn) {
     }
 }
 
+bool DocumentListModel::FinishReadAhead() {
+    if (!readAhead_.valid()) return false;
+    const HistoryIndex::Refresh refresh = readAhead_.get();
+    return refresh == HistoryIndex::Refresh::Rebuilt || refresh == HistoryIndex::Refresh::Failed;
+}
+
 bool DocumentListModel::UpdateIndex() {
     const bool renumberedAhead = FinishReadAhead();
     const HistoryIndex::Refresh refresh = index_.Update(history_.Path());
@@ -66,12 +71,6 @@ bool DocumentListModel::UpdateIndex() {
     }
     KeepPassesOverKeptLines();
     return refresh != HistoryIndex::Refresh::Failed;
-}
-
-bool DocumentListModel::FinishReadAhead() {
-    if (!readAhead_.valid()) return false;
-    const HistoryIndex::Refresh refresh = readAhead_.get();
-    return refresh == HistoryIndex::Refresh::Rebuilt || refresh == HistoryIndex::Refresh::Failed;
 }
 
 DocumentExists DocumentListModel::ExistsQuery() {

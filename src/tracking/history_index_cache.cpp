@@ -3,8 +3,9 @@
 //
 // The cache holds the index's own numbers, written for this program on this machine: a header
 // with the counts and the state of the history when it was written, then the lines, the
-// documents, their paths and the extension texts, and a checksum of all of it. Anything that
-// does not add up is ignored and the history is parsed instead.
+// documents, their paths, the extension texts, both id tables as they stand, the sort ranks
+// worked out so far, and a checksum of all of it. Anything that does not add up is ignored and
+// the history is parsed instead.
 #include "tracking/history_index.h"
 
 #include <algorithm>
